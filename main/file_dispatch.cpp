@@ -1,0 +1,75 @@
+#include "main/file_dispatch.h"
+
+namespace {
+
+bool isSeparator(char c) { return c == '\\' || c == '/'; }
+
+size_t lastSeparator(const std::string& path) { return path.find_last_of("\\/"); }
+
+}  // namespace
+
+std::string stripEnclosingQuotes(const std::string& argument) {
+    if (argument.size() >= 2 && argument.front() == '"' && argument.back() == '"') {
+        return argument.substr(1, argument.size() - 2);
+    }
+    return argument;
+}
+
+bool hasEptExtension(const std::string& path) {
+    if (path.size() < 4) return false;
+    const std::string tail = path.substr(path.size() - 4);
+    return tail == ".ept" || tail == ".EPT";
+}
+
+Dispatch dispatchFor(bool hasExtension, bool hasHeader) {
+    if (hasExtension) return hasHeader ? Dispatch::Decrypt : Dispatch::RefuseEptWithoutHeader;
+    return hasHeader ? Dispatch::RepairExtension : Dispatch::Encrypt;
+}
+
+std::string fileNameOf(const std::string& path) {
+    const size_t slash = lastSeparator(path);
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string folderOf(const std::string& path) {
+    const size_t slash = lastSeparator(path);
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+std::string repairedExtensionPath(const std::string& path) {
+    std::string name = path;
+    for (size_t i = name.size(); i-- > 0;) {
+        if (name[i] == '.') {
+            name.resize(i);
+            break;
+        }
+        if (isSeparator(name[i])) break;
+    }
+    return name + ".EPT";
+}
+
+std::string proposeEncryptDestination(const std::string& sourcePath) {
+    const size_t nameStart = folderOf(sourcePath).size();
+    const size_t dot = sourcePath.rfind('.');
+    if (dot != std::string::npos && dot >= nameStart) return sourcePath.substr(0, dot + 1) + "ept";
+    return sourcePath + ".ept";
+}
+
+std::string proposeDecryptDestination(const std::string& sourcePath, const std::string& storedName) {
+    return folderOf(sourcePath) + storedName;
+}
+
+std::string upperCased(std::string text) {
+    for (char& c : text) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return text;
+}
+
+std::string encryptionCaption(const std::string& sourcePath, const std::string& destinationPath) {
+    return "ENCRYPTING \"" + fileNameOf(sourcePath) + "\" TO \"" + upperCased(fileNameOf(destinationPath)) + "\".";
+}
+
+std::string decryptionCaption(const std::string& sourcePath, const std::string& destinationPath) {
+    return "DECRYPTING \"" + fileNameOf(sourcePath) + "\" TO \"" + fileNameOf(destinationPath) + "\".";
+}

@@ -1,0 +1,111 @@
+#include "main/file_run.h"
+
+#include <cstdio>
+
+#include "common/file_ops.h"
+#include "main/byte_pipeline.h"
+#include "main/cipher.h"
+#include "main/file_dispatch.h"
+
+namespace {
+
+struct InputFile {
+    std::FILE* file = nullptr;
+    ~InputFile() {
+        if (file) std::fclose(file);
+    }
+};
+
+// The destination under construction: a fresh file beside it.
+struct OutputFile {
+    std::FILE* file = nullptr;
+    std::string temporaryPath;
+
+    bool create(const std::string& destinationPath) {
+        for (unsigned attempt = 0; attempt < 100 && !file; attempt++) {
+            temporaryPath = temporaryPathFor(destinationPath, attempt);
+            file = createNewFile(temporaryPath);
+        }
+        return file != nullptr;
+    }
+
+    // Flushes, closes and moves into place; on any failure nothing is left behind.
+    RunStatus commit(const std::string& destinationPath) {
+        const bool written = std::fflush(file) == 0 && !std::ferror(file);
+        const bool closed = std::fclose(file) == 0;
+        file = nullptr;
+        if (!written || !closed) {
+            std::remove(temporaryPath.c_str());
+            return RunStatus::DestinationNotWritten;
+        }
+        if (!replaceFile(temporaryPath, destinationPath)) {
+            std::remove(temporaryPath.c_str());
+            return RunStatus::DestinationNotCreated;
+        }
+        return RunStatus::Completed;
+    }
+
+    ~OutputFile() {
+        if (file) {
+            std::fclose(file);
+            std::remove(temporaryPath.c_str());
+        }
+    }
+};
+
+RunStatus statusOf(PipelineResult result) {
+    switch (result) {
+    case PipelineResult::Done: return RunStatus::Completed;
+    case PipelineResult::Cancelled: return RunStatus::Cancelled;
+    case PipelineResult::ReadFailed: return RunStatus::SourceNotRead;
+    case PipelineResult::WriteFailed: return RunStatus::DestinationNotWritten;
+    }
+    return RunStatus::DestinationNotWritten;
+}
+
+RunStatus copyBody(InputFile& in, OutputFile& out, const std::string& destinationPath,
+                   const unsigned char (&table)[256], RunCounters counters, const BeforeBody& beforeBody) {
+    if (beforeBody) beforeBody();
+    const RunStatus status = statusOf(transformStream(in.file, out.file, table, counters.doneBytes, counters.cancelCode));
+    if (status != RunStatus::Completed) return status;  // out's destructor removes the partial file
+    return out.commit(destinationPath);
+}
+
+}  // namespace
+
+std::string temporaryPathFor(const std::string& destinationPath, unsigned attempt) {
+    return folderOf(destinationPath) + "~" + fileNameOf(destinationPath) + "." + std::to_string(attempt) + ".tmp";
+}
+
+bool readFileHeader(const std::string& path, FileHeader& header) {
+    InputFile in;
+    in.file = std::fopen(path.c_str(), "rb");
+    return in.file && std::fread(header.bytes, 1, kHeaderSize, in.file) == kHeaderSize;
+}
+
+RunStatus encryptFile(const std::string& sourcePath, const std::string& destinationPath,
+                      const std::string& password, RunCounters counters, const BeforeBody& beforeBody) {
+    InputFile in;
+    in.file = std::fopen(sourcePath.c_str(), "rb");
+    if (!in.file) return RunStatus::SourceNotOpened;
+    if (isSameFile(sourcePath, destinationPath)) return RunStatus::DestinationIsSource;
+
+    OutputFile out;
+    if (!out.create(destinationPath)) return RunStatus::DestinationNotCreated;
+    const FileHeader header = buildHeader(fileNameOf(sourcePath), password);
+    if (std::fwrite(header.bytes, 1, kHeaderSize, out.file) != kHeaderSize) return RunStatus::DestinationNotWritten;
+    return copyBody(in, out, destinationPath, kEncryptTable, counters, beforeBody);
+}
+
+RunStatus decryptFile(const std::string& sourcePath, const std::string& destinationPath, RunCounters counters,
+                      const BeforeBody& beforeBody) {
+    InputFile in;
+    in.file = std::fopen(sourcePath.c_str(), "rb");
+    if (!in.file) return RunStatus::SourceNotOpened;
+    if (isSameFile(sourcePath, destinationPath)) return RunStatus::DestinationIsSource;
+
+    OutputFile out;
+    if (!out.create(destinationPath)) return RunStatus::DestinationNotCreated;
+    if (std::fseek(in.file, static_cast<long>(kHeaderSize), SEEK_SET) != 0) return RunStatus::SourceNotPositioned;
+    return copyBody(in, out, destinationPath, kDecryptTable, counters, beforeBody);
+}

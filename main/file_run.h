@@ -1,0 +1,44 @@
+// One encryption or decryption of a whole file, as both the main program and the
+// ept tool perform it. The destination is written under a temporary name beside
+// it and moved into place only when everything was written, so a cancelled or
+// failed run leaves no partial file and never harms an existing destination.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "main/file_format.h"
+
+enum class RunStatus {
+    Completed,
+    Cancelled,
+    SourceNotOpened,        // the source cannot be opened for reading
+    DestinationIsSource,    // the destination names the source file itself
+    DestinationNotCreated,  // neither the temporary file nor the final name could be made
+    SourceNotPositioned,    // the body of an encrypted file cannot be reached
+    SourceNotRead,          // a read failed part way
+    DestinationNotWritten,  // a write failed part way (a full disk, say)
+};
+
+struct RunCounters {
+    std::atomic<uint64_t>& doneBytes;
+    const std::atomic<int>& cancelCode;
+};
+
+// Called once the header is written and the body is about to be copied: the main
+// program starts its progress window here.
+using BeforeBody = std::function<void()>;
+
+RunStatus encryptFile(const std::string& sourcePath, const std::string& destinationPath,
+                      const std::string& password, RunCounters counters, const BeforeBody& beforeBody = {});
+
+RunStatus decryptFile(const std::string& sourcePath, const std::string& destinationPath, RunCounters counters,
+                      const BeforeBody& beforeBody = {});
+
+// Reads the first 164 bytes; false when the file is shorter or cannot be read.
+bool readFileHeader(const std::string& path, FileHeader& header);
+
+// The temporary name the run writes before moving into place (attempt 0, 1, ...).
+std::string temporaryPathFor(const std::string& destinationPath, unsigned attempt);
