@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "main/file_format.h"
 
 const char* const kProductTitle = "ZORVANEX(version-3.1)";
 
@@ -11,6 +10,7 @@ OptionFlags optionFlags;
 char messageBuffer[kMessageBufferSize];
 std::atomic<int> windowResult{0};
 std::atomic<int> aboutState{kAboutClosed};
+FileHeader sourceHeader;
 int windowX = 0;
 int windowY = 0;
 

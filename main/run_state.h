@@ -10,6 +10,8 @@
 #include <ctime>
 #include <string>
 
+#include "main/file_format.h"
+
 // A run that reached its end, normally or by cancellation.
 constexpr int RUN_SUCCESS = 420;
 
@@ -75,6 +77,9 @@ extern OptionFlags optionFlags;
 extern char messageBuffer[kMessageBufferSize];
 extern std::atomic<int> windowResult;
 extern std::atomic<int> aboutState;
+// The 164 bytes program entry read while classifying the source; the decryption
+// run takes the stored name and password from here.
+extern FileHeader sourceHeader;
 // Screen position of the encrypt, decrypt and progress windows.
 extern int windowX;
 extern int windowY;

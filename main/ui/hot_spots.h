@@ -1,0 +1,86 @@
+// Text links and option boxes of the encrypt, decrypt and progress windows: the
+// fixed table, the shared pointer state and the rules for pointer messages.
+// Pure logic; the window side (hot_spot_input.h) carries out what it returns.
+#pragma once
+
+constexpr int kNoHotSpot = 999;
+
+// Indexes into kHotSpots, in the order they are tested.
+enum HotSpotIndex {
+    creditsLink = 0,
+    aboutLink = 1,
+    deleteEncryptedAfterDecryption = 2,
+    deleteOriginalAfterEncryption = 3,
+    shutDownAfterEncryption = 4,
+    shutDownAfterDecryption = 5,
+    kHotSpotCount = 6,
+};
+
+enum class HotSpotKind { Link, OptionBox };
+
+// Half-open: left <= x < right and top <= y < bottom. Also the area redrawn
+// when the spot changes appearance.
+struct HotSpotRect {
+    int left, top, right, bottom;
+    bool contains(int x, int y) const { return left <= x && x < right && top <= y && y < bottom; }
+};
+
+struct HotSpot {
+    HotSpotKind kind;
+    const char* label;
+    HotSpotRect rect;
+};
+
+extern const HotSpot kHotSpots[kHotSpotCount];
+
+// Shared by the encrypt, decrypt and progress windows (one takes input at a time).
+extern int hotSpotVisible[kHotSpotCount];
+extern int hotSpot;
+extern bool hotSpotPressed;
+extern bool dragActive;
+
+// Before each of those windows is created.
+void resetHotSpotState();
+// A window's WM_CREATE: exactly the listed spots become visible.
+void showOnlyHotSpots(const int* spots, int count);
+
+// The first visible spot containing (x, y), or kNoHotSpot.
+int hotSpotAt(int x, int y);
+// The option flag an option box shows and toggles; null for a link.
+int* optionFlagOf(int spot);
+
+// Pointer coordinates arrive as the two words of lParam; each is signed, since a
+// captured pointer may lie left of or above the client area.
+inline int signedLowWord(unsigned long value) { return static_cast<short>(static_cast<unsigned short>(value & 0xFFFF)); }
+inline int signedHighWord(unsigned long value) {
+    return static_cast<short>(static_cast<unsigned short>((value >> 16) & 0xFFFF));
+}
+
+// The client point where the current drag began; each window kind keeps one.
+struct DragOrigin {
+    int x = 0;
+    int y = 0;
+};
+
+// What a pointer message asks of the window.
+struct PointerActions {
+    int redraw[2] = {kNoHotSpot, kNoHotSpot};  // spots whose rectangles to redraw
+    int redrawCount = 0;
+    bool captureMouse = false;
+    bool releaseMouse = false;
+    int command = 0;          // aboutCommand or creditsCommand to send to the window, or 0
+    bool moveWindow = false;  // windowX, windowY have been moved
+    bool onHotSpot = false;   // the pointer lies on a visible spot
+
+    void addRedraw(int spot) { redraw[redrawCount++] = spot; }
+};
+
+// The hover rule: updates hotSpot and names the spots that changed appearance.
+PointerActions trackPointer(int x, int y);
+
+// WM_MOUSEMOVE; leftButtonOnly: wParam is MK_LBUTTON exactly.
+PointerActions pointerMoved(int x, int y, bool leftButtonOnly, const DragOrigin& origin);
+// WM_LBUTTONDOWN.
+PointerActions leftButtonPressed(int x, int y, DragOrigin& origin);
+// WM_LBUTTONUP.
+PointerActions leftButtonReleased();
