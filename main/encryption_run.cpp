@@ -1,0 +1,31 @@
+#include <windows.h>
+
+#include <cstdio>
+
+#include "main/encrypt_window.h"
+#include "main/error_box.h"
+#include "main/file_dispatch.h"
+#include "main/run_state.h"
+#include "main/runs.h"
+
+int runEncryption(const std::string& sourcePath) {
+    runProgress.doneBytes = 0;
+    runProgress.sampleBytes = 0;
+
+    // Refuse an unreadable source before the user fills in the window.
+    std::FILE* source = std::fopen(sourcePath.c_str(), "rb");
+    if (!source) fatalError(cannotOpenText(sourcePath, "0004"));
+    std::fclose(source);
+
+    const std::string proposal = proposeEncryptDestination(sourcePath);
+    // The window keeps its last accepted destination in the caption until the run
+    // writes the progress caption there.
+    runProgress.caption[0] = '\0';
+    showEncryptWindow(sourcePath, proposal);
+    if (windowResult != kRunStarted) ExitProcess(1);
+
+    // UNFINISHED: the header, the byte copy and the progress window are not written
+    // yet. messageBuffer holds the accepted destination and the password
+    // (readRunRequest); until the copy exists the process ends here, writing nothing.
+    ExitProcess(1);
+}

@@ -1,0 +1,80 @@
+#include "main/ui/hot_spot_input.h"
+
+#include <cstring>
+
+#include "common/draw_text.h"
+#include "main/run_state.h"
+
+namespace {
+
+const char* const kLinkFace = "Cosmic Sans Roman";
+const COLORREF kLinkHot = RGB(0, 155, 155);
+const COLORREF kLinkCold = RGB(255, 255, 10);
+const COLORREF kBoxHot = RGB(0, 0, 255);
+const COLORREF kBoxCold = RGB(255, 0, 0);
+
+void redrawSpot(HWND window, int spot) {
+    const HotSpotRect& r = kHotSpots[spot].rect;
+    // RECT is half-open like the hot-spot rectangles.
+    const RECT area = {r.left, r.top, r.right, r.bottom};
+    RedrawWindow(window, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void apply(HWND window, const PointerActions& actions) {
+    for (int i = 0; i < actions.redrawCount; i++) redrawSpot(window, actions.redraw[i]);
+    if (actions.captureMouse) SetCapture(window);
+    if (actions.command) SendMessageA(window, WM_COMMAND, static_cast<WPARAM>(actions.command), 0);
+    if (actions.moveWindow) MoveWindow(window, windowX, windowY, kWindowWidth, kWindowHeight, TRUE);
+    if (actions.releaseMouse) ReleaseCapture();
+}
+
+GradientColours fadeToBlack(COLORREF colour) {
+    return {GetRValue(colour), GetGValue(colour), GetBValue(colour), 0, 0, 0};
+}
+
+}  // namespace
+
+int trackHotSpot(HWND window, int x, int y) {
+    const PointerActions actions = trackPointer(x, y);
+    apply(window, actions);
+    return actions.onHotSpot ? 1 : 0;
+}
+
+void drawLinks(HDC dc) {
+    HFONT font = createTextFont(kLinkFace, 16, 7, 0, 0);
+    HGDIOBJ previous = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    for (int spot = 0; spot < kHotSpotCount; spot++) {
+        const HotSpot& link = kHotSpots[spot];
+        if (link.kind != HotSpotKind::Link || !hotSpotVisible[spot]) continue;
+        SetTextColor(dc, spot == hotSpot ? kLinkHot : kLinkCold);
+        TextOutA(dc, link.rect.left, link.rect.top - 3, link.label, static_cast<int>(std::strlen(link.label)));
+    }
+    SelectObject(dc, previous);
+    DeleteObject(font);
+}
+
+void drawOptionBoxes(HDC dc) {
+    for (int spot = 0; spot < kHotSpotCount; spot++) {
+        const HotSpot& box = kHotSpots[spot];
+        if (box.kind != HotSpotKind::OptionBox || !hotSpotVisible[spot]) continue;
+        const COLORREF colour = spot == hotSpot ? kBoxHot : kBoxCold;
+        const int left = box.rect.left, top = box.rect.top;
+        drawCheckBox(dc, left, top, left + 20, top + 20, colour, *optionFlagOf(spot));
+        drawGradientText(dc, box.label, left + 25, top + 1, 18, 8, 0, 0, 0, fadeToBlack(colour));
+    }
+}
+
+bool handlePointerMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DragOrigin& origin) {
+    const unsigned long position = static_cast<unsigned long>(lParam);
+    const int x = signedLowWord(position);
+    const int y = signedHighWord(position);
+    switch (message) {
+    case WM_MOUSEMOVE:
+        apply(window, pointerMoved(x, y, wParam == MK_LBUTTON, origin));
+        return true;
+    case WM_LBUTTONDOWN: apply(window, leftButtonPressed(x, y, origin)); return true;
+    case WM_LBUTTONUP: apply(window, leftButtonReleased()); return true;
+    default: return false;
+    }
+}
