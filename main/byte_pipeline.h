@@ -7,13 +7,16 @@
 #include <cstdint>
 #include <cstdio>
 
-// Counters and cancel flag are checked at least once per block.
+// The counter is updated and the cancel flag tested once per block. 256 KiB keeps
+// the block, and the pair table below, inside the processor's second-level cache:
+// larger blocks measured slower, smaller ones cost more calls.
 constexpr size_t kPipelineBlockSize = 256 * 1024;
 
 enum class PipelineResult { Done, Cancelled, ReadFailed, WriteFailed };
 
 // Reads source to its end, writes table[b] for every byte b, adds each block to
 // doneBytes after it was written, and stops before the next block once
-// cancelFlag is nonzero. Memory use is one block whatever the stream size.
+// cancelFlag is nonzero. Memory use is one block and one 128 KiB pair table,
+// whatever the stream size.
 PipelineResult transformStream(std::FILE* source, std::FILE* destination, const unsigned char (&table)[256],
                                std::atomic<uint64_t>& doneBytes, const std::atomic<int>& cancelFlag);

@@ -56,7 +56,16 @@ std::string proposeEncryptDestination(const std::string& sourcePath) {
 }
 
 std::string proposeDecryptDestination(const std::string& sourcePath, const std::string& storedName) {
-    return folderOf(sourcePath) + storedName;
+    std::string name = fileNameOf(storedName);
+    if (name.empty() || name == "." || name == "..") {
+        name = fileNameOf(sourcePath);
+        if (hasEptExtension(name) && name.size() > 4) {
+            name.resize(name.size() - 4);
+        } else {
+            name += ".out";
+        }
+    }
+    return folderOf(sourcePath) + name;
 }
 
 std::string upperCased(std::string text) {

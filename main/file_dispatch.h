@@ -27,7 +27,11 @@ std::string repairedExtensionPath(const std::string& path);
 
 // C:\DOCS\REPORT.DOC -> C:\DOCS\REPORT.ept; a name without a dot gets ".ept".
 std::string proposeEncryptDestination(const std::string& sourcePath);
-// The encrypted file's folder followed by the name stored in its header.
+// The encrypted file's folder followed by the name stored in its header. Only the
+// last component of the stored name counts, so a damaged or crafted header can
+// never lead out of that folder; a name that leaves nothing usable ("", ".", "..")
+// gives the encrypted file's own name without ".ept", or with ".out" added when
+// it has no such extension.
 std::string proposeDecryptDestination(const std::string& sourcePath, const std::string& storedName);
 
 // Upper case as the destination field shows it (ASCII letters only).

@@ -68,7 +68,14 @@ RunStatus copyBody(InputFile& in, OutputFile& out, const std::string& destinatio
     if (beforeBody) beforeBody();
     const RunStatus status = statusOf(transformStream(in.file, out.file, table, counters.doneBytes, counters.cancelCode));
     if (status != RunStatus::Completed) return status;  // out's destructor removes the partial file
+    // The caller decides by its cancel flag; a cancel after the last block must not
+    // leave a finished file behind a cancelled run.
+    if (counters.cancelCode.load() != 0) return RunStatus::Cancelled;
     return out.commit(destinationPath);
+}
+
+bool pathsFit(const std::string& sourcePath, const std::string& destinationPath) {
+    return sourcePath.size() <= kMaxPathLength && destinationPath.size() <= kMaxPathLength;
 }
 
 }  // namespace
@@ -85,6 +92,7 @@ bool readFileHeader(const std::string& path, FileHeader& header) {
 
 RunStatus encryptFile(const std::string& sourcePath, const std::string& destinationPath,
                       const std::string& password, RunCounters counters, const BeforeBody& beforeBody) {
+    if (!pathsFit(sourcePath, destinationPath)) return RunStatus::PathTooLong;
     InputFile in;
     in.file = std::fopen(sourcePath.c_str(), "rb");
     if (!in.file) return RunStatus::SourceNotOpened;
@@ -99,13 +107,18 @@ RunStatus encryptFile(const std::string& sourcePath, const std::string& destinat
 
 RunStatus decryptFile(const std::string& sourcePath, const std::string& destinationPath, RunCounters counters,
                       const BeforeBody& beforeBody) {
+    if (!pathsFit(sourcePath, destinationPath)) return RunStatus::PathTooLong;
     InputFile in;
     in.file = std::fopen(sourcePath.c_str(), "rb");
     if (!in.file) return RunStatus::SourceNotOpened;
+    // Read past the header rather than seek: a seek beyond the end of a short file
+    // succeeds and would "decrypt" it to an empty file. Done before the destination
+    // is made, so a failure here leaves nothing behind.
+    unsigned char header[kHeaderSize];
+    if (std::fread(header, 1, kHeaderSize, in.file) != kHeaderSize) return RunStatus::SourceNotPositioned;
     if (isSameFile(sourcePath, destinationPath)) return RunStatus::DestinationIsSource;
 
     OutputFile out;
     if (!out.create(destinationPath)) return RunStatus::DestinationNotCreated;
-    if (std::fseek(in.file, static_cast<long>(kHeaderSize), SEEK_SET) != 0) return RunStatus::SourceNotPositioned;
     return copyBody(in, out, destinationPath, kDecryptTable, counters, beforeBody);
 }

@@ -13,11 +13,12 @@
 
 enum class RunStatus {
     Completed,
+    PathTooLong,            // the source or destination path has more than kMaxPathLength characters
     Cancelled,
     SourceNotOpened,        // the source cannot be opened for reading
     DestinationIsSource,    // the destination names the source file itself
     DestinationNotCreated,  // neither the temporary file nor the final name could be made
-    SourceNotPositioned,    // the body of an encrypted file cannot be reached
+    SourceNotPositioned,    // the encrypted file is shorter than its header, or cannot be read up to its body
     SourceNotRead,          // a read failed part way
     DestinationNotWritten,  // a write failed part way (a full disk, say)
 };
@@ -27,10 +28,14 @@ struct RunCounters {
     const std::atomic<int>& cancelCode;
 };
 
-// Called once the header is written and the body is about to be copied: the main
-// program starts its progress window here.
+// Called once the header is written or skipped and the body is about to be
+// copied: the main program starts its progress window here.
 using BeforeBody = std::function<void()>;
 
+// A cancel that arrives after the last block still counts: the output is removed
+// and the result is Cancelled, so a caller that sees its cancel flag set never
+// finds a completed file. Nothing is opened for writing before both paths were
+// checked and the destination was found not to be the source itself.
 RunStatus encryptFile(const std::string& sourcePath, const std::string& destinationPath,
                       const std::string& password, RunCounters counters, const BeforeBody& beforeBody = {});
 

@@ -1,0 +1,111 @@
+#include "main/byte_pipeline.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "main/cipher.h"
+#include "tests/unit/temp_folder.h"
+
+namespace {
+
+struct StreamResult {
+    PipelineResult result;
+    uint64_t done;
+    std::vector<unsigned char> output;
+};
+
+StreamResult runThrough(const std::vector<unsigned char>& input, const unsigned char (&table)[256], int cancel = 0) {
+    std::FILE* source = std::tmpfile();
+    std::FILE* destination = std::tmpfile();
+    if (!input.empty()) std::fwrite(input.data(), 1, input.size(), source);
+    std::rewind(source);
+    std::atomic<uint64_t> done{0};
+    std::atomic<int> cancelFlag{cancel};
+    StreamResult r{transformStream(source, destination, table, done, cancelFlag), done.load(), {}};
+    std::fflush(destination);
+    std::rewind(destination);
+    unsigned char buffer[4096];
+    for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, destination)) > 0;) {
+        r.output.insert(r.output.end(), buffer, buffer + got);
+    }
+    std::fclose(source);
+    std::fclose(destination);
+    return r;
+}
+
+// Every byte value at every position modulo 8, in lengths around the word size
+// and the block size: the output must be exactly the byte-by-byte lookup.
+TEST(BytePipeline, SameAsAByteLoopForEveryLength) {
+    const size_t b = kPipelineBlockSize;
+    const size_t lengths[] = {0, 1, 7, 8, 9, 255, 256, 257, 2048 + 3, b - 1, b, b + 1, 3 * b + 5};
+    for (size_t length : lengths) {
+        std::vector<unsigned char> input(length);
+        for (size_t i = 0; i < length; i++) input[i] = static_cast<unsigned char>(i * 167 + i / 256);
+        for (const auto* table : {&kEncryptTable, &kDecryptTable}) {
+            const StreamResult r = runThrough(input, *table);
+            EXPECT_EQ(r.result, PipelineResult::Done) << "length " << length;
+            EXPECT_EQ(r.done, length) << "counted bytes for length " << length;
+            ASSERT_EQ(r.output.size(), length) << "output length for input length " << length;
+            for (size_t i = 0; i < length; i++) {
+                ASSERT_EQ(r.output[i], (*table)[input[i]]) << "byte " << i << " of " << length;
+            }
+        }
+    }
+}
+
+TEST(BytePipeline, EveryByteValueMapsToADifferentValue) {
+    std::vector<unsigned char> all(256);
+    for (int v = 0; v < 256; v++) all[v] = static_cast<unsigned char>(v);
+    const StreamResult r = runThrough(all, kEncryptTable);
+    ASSERT_EQ(r.output.size(), 256u);
+    bool seen[256] = {};
+    for (int v = 0; v < 256; v++) {
+        EXPECT_NE(r.output[v], v) << "the table maps no byte to itself";
+        EXPECT_FALSE(seen[r.output[v]]) << "value " << int(r.output[v]) << " twice";
+        seen[r.output[v]] = true;
+    }
+    const StreamResult back = runThrough(r.output, kDecryptTable);
+    EXPECT_EQ(back.output, all);
+
+    const StreamResult zeros = runThrough(std::vector<unsigned char>(1000, 0), kEncryptTable);
+    EXPECT_EQ(zeros.output, std::vector<unsigned char>(1000, kEncryptTable[0]));
+}
+
+TEST(BytePipeline, CancelBeforeTheFirstBlockWritesNothing) {
+    const StreamResult r = runThrough(std::vector<unsigned char>(1000, 7), kEncryptTable, 13);
+    EXPECT_EQ(r.result, PipelineResult::Cancelled);
+    EXPECT_EQ(r.done, 0u);
+    EXPECT_TRUE(r.output.empty()) << r.output.size() << " bytes written after a cancel";
+}
+
+TEST(BytePipeline, FailedWriteIsReported) {
+    std::FILE* full = std::fopen("/dev/full", "wb");
+    if (!full) GTEST_SKIP() << "no /dev/full on this system";
+    std::FILE* source = std::tmpfile();
+    const std::vector<unsigned char> data(3 * kPipelineBlockSize, 1);
+    std::fwrite(data.data(), 1, data.size(), source);
+    std::rewind(source);
+    std::atomic<uint64_t> done{0};
+    std::atomic<int> cancel{0};
+    EXPECT_EQ(transformStream(source, full, kEncryptTable, done, cancel), PipelineResult::WriteFailed);
+    EXPECT_LT(done.load(), data.size()) << "bytes that were never written are not counted";
+    std::fclose(source);
+    std::fclose(full);
+}
+
+TEST(BytePipeline, FailedReadIsReported) {
+    TempFolder folder;
+    // Reading a folder as a stream opens on Linux and fails on the first read.
+    std::FILE* source = std::fopen(folder.path().c_str(), "rb");
+    if (!source) GTEST_SKIP() << "this system does not open folders as streams";
+    std::FILE* destination = std::tmpfile();
+    std::atomic<uint64_t> done{0};
+    std::atomic<int> cancel{0};
+    EXPECT_EQ(transformStream(source, destination, kEncryptTable, done, cancel), PipelineResult::ReadFailed);
+    std::fclose(source);
+    std::fclose(destination);
+}
+
+}  // namespace
