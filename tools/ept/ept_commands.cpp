@@ -1,0 +1,226 @@
+#include "tools/ept/ept_commands.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "common/file_ops.h"
+#include "main/file_dispatch.h"
+#include "main/file_format.h"
+#include "main/file_run.h"
+#include "tools/ept/password_input.h"
+#include "tools/ept/progress_line.h"
+
+std::atomic<int> cancelRequest{0};
+static_assert(std::atomic<int>::is_always_lock_free, "the signal handler stores into cancelRequest");
+
+namespace {
+
+int fail(const std::string& message) {
+    std::fprintf(stderr, "ept: %s\n", message.c_str());
+    return kExitFailure;
+}
+
+// Long paths are shortened in messages so that a refusal stays one line.
+std::string shown(const std::string& path) {
+    return path.size() <= 120 ? path : path.substr(0, 60) + "..." + path.substr(path.size() - 40);
+}
+
+std::string tooLongMessage(const std::string& path) {
+    return "path too long (" + std::to_string(path.size()) + " characters, at most " +
+           std::to_string(kMaxPathLength) + "): " + shown(path);
+}
+
+// Empty when the source can be opened for reading, else why not.
+std::string sourceProblem(const std::string& path) {
+    if (path.size() > kMaxPathLength) return tooLongMessage(path);
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0) return "cannot open " + shown(path) + ": " + std::strerror(errno);
+    if (S_ISDIR(st.st_mode)) return shown(path) + " is a folder, not a file";
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return "cannot open " + shown(path) + ": " + std::strerror(errno);
+    std::fclose(file);
+    return std::string();
+}
+
+std::string destinationProblem(const std::string& source, const std::string& destination, bool force) {
+    if (destination.size() > kMaxPathLength) return tooLongMessage(destination);
+    if (isSameFile(source, destination)) return shown(destination) + " is the source file itself";
+    struct stat st;
+    if (::stat(destination.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) return shown(destination) + " is a folder";
+        if (!force) return shown(destination) + " already exists (use --force to replace it)";
+    }
+    return std::string();
+}
+
+uint64_t fileSize(const std::string& path) {
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 ? static_cast<uint64_t>(st.st_size) : 0;
+}
+
+bool hasHeader(const std::string& path, FileHeader& header) {
+    return readFileHeader(path, header) && hasSignatures(header);
+}
+
+std::string headerProblemText(const std::string& path, const FileHeader& header, HeaderProblem problem) {
+    if (problem == HeaderProblem::NameUnterminated) {
+        return shown(path) + " has a damaged header: the stored name has no end";
+    }
+    return shown(path) + " has a damaged header: password length " +
+           std::to_string(header.bytes[kPasswordLengthOffset]) + " (at most " + std::to_string(kMaxPasswordLength) +
+           ")";
+}
+
+std::string runFailureText(RunStatus status, const std::string& source, const std::string& destination) {
+    switch (status) {
+    case RunStatus::Completed: return std::string();
+    case RunStatus::Cancelled: return "cancelled; " + shown(destination) + " was not written";
+    case RunStatus::PathTooLong:
+        return tooLongMessage(source.size() > kMaxPathLength ? source : destination);
+    case RunStatus::SourceNotOpened: return "cannot open " + shown(source);
+    case RunStatus::DestinationIsSource: return shown(destination) + " is the source file itself";
+    case RunStatus::DestinationNotCreated: return "cannot create " + shown(destination);
+    case RunStatus::SourceNotPositioned: return shown(source) + " is shorter than an encrypted file's header";
+    case RunStatus::SourceNotRead: return "reading " + shown(source) + " failed; " + shown(destination) + " was not written";
+    case RunStatus::DestinationNotWritten:
+        return "writing " + shown(destination) + " failed (is the disk full?); it was not written";
+    }
+    return "unknown failure";
+}
+
+// Asks on the terminal; on failure `problem` says why.
+bool askTerminal(const std::string& prompt, std::string& password, std::string& problem) {
+    switch (readHiddenLine(prompt, password, cancelRequest)) {
+    case TerminalRead::Read: return true;
+    case TerminalRead::NoTerminal:
+        problem = "no terminal to ask for the password; use --password-stdin";
+        return false;
+    case TerminalRead::Interrupted: problem = "cancelled"; return false;
+    case TerminalRead::Ended: problem = "no password given"; return false;
+    }
+    return false;
+}
+
+bool readStdinPassword(std::string& password, std::string& problem) {
+    if (readPasswordLine(stdin, password)) return true;
+    problem = "no password on standard input";
+    return false;
+}
+
+std::string passwordLengthProblem(const std::string& password) {
+    if (password.size() <= kMaxPasswordLength) return std::string();
+    return "the password has " + std::to_string(password.size()) + " characters; at most " +
+           std::to_string(kMaxPasswordLength) + " are allowed";
+}
+
+bool encryptionPassword(const CommandOptions& options, std::string& password, std::string& problem) {
+    password.clear();
+    if (options.noPassword) return true;
+    if (options.passwordFromStdin) {
+        if (!readStdinPassword(password, problem)) return false;
+    } else {
+        std::string again;
+        if (!askTerminal("Password (at most 20 characters, empty for none): ", password, problem)) return false;
+        if (!askTerminal("Password again: ", again, problem)) return false;
+        if (password != again) {
+            problem = "the two passwords differ";
+            return false;
+        }
+    }
+    problem = passwordLengthProblem(password);
+    return problem.empty();
+}
+
+int finishRun(RunStatus status, ProgressDisplay& progress, const std::string& source, const std::string& destination) {
+    progress.finish(status == RunStatus::Completed);
+    if (status != RunStatus::Completed) return fail(runFailureText(status, source, destination));
+    return kExitSuccess;
+}
+
+}  // namespace
+
+int encryptCommand(const CommandOptions& options) {
+    const std::string& source = options.source;
+    std::string problem = sourceProblem(source);
+    if (!problem.empty()) return fail(problem);
+
+    FileHeader header;
+    switch (dispatchFor(hasEptExtension(source), hasHeader(source, header))) {
+    case Dispatch::Encrypt: break;
+    case Dispatch::Decrypt: return fail(shown(source) + " is already an encrypted file");
+    case Dispatch::RepairExtension:
+        return fail(shown(source) + " is already an encrypted file, under a wrong name (rename it to " +
+                    shown(repairedExtensionPath(source)) + ")");
+    case Dispatch::RefuseEptWithoutHeader:
+        return fail("cannot encrypt " + shown(source) + ": its name ends in .ept but it is no encrypted file; rename it first");
+    }
+
+    const std::string destination =
+        options.destination.empty() ? proposeEncryptDestination(source) : options.destination;
+    if (!hasEptExtension(destination)) {
+        return fail("the encrypted file's name must end in .ept or .EPT: " + shown(destination));
+    }
+    problem = destinationProblem(source, destination, options.force);
+    if (!problem.empty()) return fail(problem);
+
+    std::string password;
+    if (!encryptionPassword(options, password, problem)) return fail(problem);
+    if (password.empty() && !options.noPassword && !options.passwordFromStdin) {
+        std::fprintf(stderr, "ept: no password: anyone with this program can decrypt %s\n", shown(destination).c_str());
+    }
+
+    std::atomic<uint64_t> doneBytes{0};
+    ProgressDisplay progress(doneBytes, fileSize(source));
+    const RunStatus status = encryptFile(source, destination, password, RunCounters{doneBytes, cancelRequest});
+    return finishRun(status, progress, source, destination);
+}
+
+int decryptCommand(const CommandOptions& options) {
+    const std::string& source = options.source;
+    std::string problem = sourceProblem(source);
+    if (!problem.empty()) return fail(problem);
+
+    FileHeader header;
+    if (!hasHeader(source, header)) {
+        if (hasEptExtension(source)) return fail(shown(source) + " has no encrypted file's header; it cannot be decrypted");
+        return fail(shown(source) + " is not an encrypted file");
+    }
+    const HeaderFields fields = readHeaderFields(header);
+    if (fields.problem != HeaderProblem::None) return fail(headerProblemText(source, header, fields.problem));
+
+    const std::string destination = options.destination.empty()
+                                        ? proposeDecryptDestination(source, fields.storedName)
+                                        : options.destination;
+    problem = destinationProblem(source, destination, options.force);
+    if (!problem.empty()) return fail(problem);
+
+    if (!fields.password.empty()) {
+        std::string typed;
+        const bool got = options.passwordFromStdin
+                             ? readStdinPassword(typed, problem)
+                             : askTerminal("Password for " + shown(source) + ": ", typed, problem);
+        if (!got) return fail(problem);
+        if (typed != fields.password) return fail("wrong password for " + shown(source));
+    }
+
+    std::atomic<uint64_t> doneBytes{0};
+    ProgressDisplay progress(doneBytes, fileSize(source) - kHeaderSize);
+    const RunStatus status = decryptFile(source, destination, RunCounters{doneBytes, cancelRequest});
+    return finishRun(status, progress, source, destination);
+}
+
+int infoCommand(const std::string& path) {
+    const std::string problem = sourceProblem(path);
+    if (!problem.empty()) return fail(problem);
+    FileHeader header;
+    if (!hasHeader(path, header)) return fail(shown(path) + " is not an encrypted file");
+    const HeaderFields fields = readHeaderFields(header);
+    if (fields.problem != HeaderProblem::None) return fail(headerProblemText(path, header, fields.problem));
+    std::printf("stored name: %s\n", fields.storedName.c_str());
+    std::printf("password:    %s\n", fields.password.empty() ? "no" : "yes");
+    std::printf("body:        %llu bytes\n", static_cast<unsigned long long>(fileSize(path) - kHeaderSize));
+    return std::fflush(stdout) == 0 ? kExitSuccess : kExitFailure;
+}
