@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "tools/resgen/installer_pictures.h"
 #include "tools/resgen/main_pictures.h"
 
 namespace {
@@ -15,8 +16,22 @@ const PictureFile kMainProgramFiles[] = {
     {"bar_strip.bmp", [] { return encodeBmp(barStrip()); }},
 };
 
+const PictureFile kInstallerFiles[] = {
+    {"installer_skin.bmp", [] { return encodeBmp(installerSkin()); }},
+    {"installer_banner.bmp", [] { return encodeBmp(installerBanner()); }},
+    {"display_pattern.bmp", [] { return encodeBmp(displayPattern()); }},
+    {"frame_pattern.bmp", [] { return encodeBmp(framePattern()); }},
+    {"welcome_picture.bmp", [] { return encodeBmp(welcomePicture()); }},
+    {"full_bar.bmp", [] { return encodeBmp(fullProgressBar()); }},
+    {"slide_1.bmp", [] { return encodeBmp(slideEncrypt()); }},
+    {"slide_2.bmp", [] { return encodeBmp(slideDecrypt()); }},
+    {"slide_3.bmp", [] { return encodeBmp(slidePadlock()); }},
+    {"installer.ico", [] { return encodeIcon(installerIcon()); }},
+};
+
 const PictureSet kSets[] = {
     {"main", kMainProgramFiles, sizeof kMainProgramFiles / sizeof kMainProgramFiles[0]},
+    {"installer", kInstallerFiles, sizeof kInstallerFiles / sizeof kInstallerFiles[0]},
 };
 
 }  // namespace

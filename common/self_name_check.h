@@ -1,0 +1,13 @@
+// The own path of a running installer or uninstaller and the check that it runs
+// under its shipped name. Windows edge of own_path.h.
+#pragma once
+
+#include "common/own_path.h"
+
+// The program's own path from its command line, resolved to a full path (a
+// relative name typed at a console would otherwise depend on the current
+// directory). When the file name is not `properName` (A to Z compared without
+// case), shows "Do not try to rename ..." under `caption`, deletes any file of
+// the proper name beside it, renames the running file to that name and ends the
+// process with status 1.
+OwnPath checkedOwnPath(const char* properName, const char* caption);

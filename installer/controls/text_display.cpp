@@ -1,0 +1,84 @@
+#include "installer/controls/text_display.h"
+
+#include <cstring>
+
+#include "common/draw_text.h"
+#include "installer/controls/caption_button.h"
+#include "installer/controls/forwarding.h"
+#include "installer/controls/path_wrap.h"
+#include "installer/controls/pictures.h"
+
+TextDisplay textDisplays[kTextDisplayCount];
+
+namespace {
+
+GradientColours gradientOf(COLORREF start, COLORREF end) {
+    return {GetRValue(start), GetGValue(start), GetBValue(start), GetRValue(end), GetGValue(end), GetBValue(end)};
+}
+
+int displayIndexOf(HWND window) {
+    for (int i = 0; i < kTextDisplayCount; ++i) {
+        if (textDisplays[i].window == window) return i;
+    }
+    return -1;
+}
+
+void paintDisplay(const TextDisplay& display) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(display.window, &paint);
+    drawPatternFrame(dc, 0, 0, display.width, display.height, 8);
+    drawDisplayParagraph(dc, display.text, display.width, 10, 10, 10, display.fontHeight, display.charWidth,
+                         display.lineGap, 0, 0, display.startColour, display.endColour);
+    EndPaint(display.window, &paint);
+}
+
+}  // namespace
+
+void drawDisplayParagraph(HDC dc, const char* text, int width, int left, int rightMargin, int top, int fontHeight,
+                          int charWidth, int lineGap, int italic, int underline, COLORREF startColour,
+                          COLORREF endColour) {
+    if (charWidth <= 0) return;
+    const int lineWidth = (width - left - rightMargin) / charWidth;
+    if (lineWidth <= 0) return;
+    char copy[2048];
+    std::strncpy(copy, text, sizeof copy - 1);
+    copy[sizeof copy - 1] = '\0';
+    wrapJustifiedPaths(copy, sizeof copy, lineWidth);
+
+    const GradientColours colours = gradientOf(startColour, endColour);
+    HFONT font = createTextFont("default", fontHeight, charWidth, italic, underline);
+    HGDIOBJ previous = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    int line = 0;
+    int column = 0;
+    for (const char* c = copy; *c; ++c) {
+        if (*c == '$') {
+            ++line;
+            column = 0;
+            continue;
+        }
+        SetTextColor(dc, static_cast<COLORREF>(gradientColour(colours, static_cast<double>(column) / lineWidth)));
+        TextOutA(dc, left + column * charWidth, top + line * (fontHeight + lineGap), c, 1);
+        ++column;
+    }
+    SelectObject(dc, previous);
+    DeleteObject(font);
+}
+
+LRESULT CALLBACK textDisplayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const int index = displayIndexOf(window);
+    if (index < 0) return DefWindowProcA(window, message, wParam, lParam);
+    const TextDisplay& display = textDisplays[index];
+    const int x = LOWORD(lParam) + display.x;
+    const int y = HIWORD(lParam) + display.y;
+    switch (message) {
+        case WM_PAINT: paintDisplay(display); return 0;
+        case WM_MOUSEMOVE:
+            clearButtonHover(kNoButton);
+            forwardToWizard(message, wParam, x, y);
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP: forwardToWizard(message, wParam, x, y); return 0;
+        default: return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
