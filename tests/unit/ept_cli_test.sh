@@ -1,0 +1,129 @@
+#!/usr/bin/env bash
+# Drives the built ept binary end to end: round trips, refusals, exit statuses
+# and what it prints. Usage: ept_cli_test.sh path/to/ept
+set -u
+ept=$(realpath "$1")
+work=$(mktemp -d "${TMPDIR:-/tmp}/ept-cli-XXXXXX")
+trap 'rm -rf "$work"' EXIT
+cd "$work" || exit 1
+failures=0
+
+# expect WHAT EXPECTED GOT
+expect() {
+    if [ "$2" != "$3" ]; then
+        echo "FAIL: $1: expected [$2], got [$3]"
+        failures=$((failures + 1))
+    fi
+}
+
+# run STDIN ARGS...: runs ept without a controlling terminal, so it can never
+# wait on one; sets $rc, $out and $err.
+run() {
+    local input=$1
+    shift
+    printf '%s' "$input" | setsid -w "$ept" "$@" >out.txt 2>err.txt
+    rc=$?
+    out=$(cat out.txt)
+    err=$(cat err.txt)
+}
+
+# A failure is exit status 1 and one line on standard error.
+expect_failure() {
+    local what=$1
+    shift
+    run "$@"
+    expect "$what: status" 1 "$rc"
+    expect "$what: lines on stderr ($err)" 1 "$(wc -l <err.txt)"
+}
+
+hex() { od -An -tx1 -v -j "$2" -N "$3" "$1" | tr -d ' \n'; }
+
+printf 'hello world\n' >REPORT.DOC
+head -c 100000 /dev/urandom >random.bin
+
+# Round trip with a password from standard input, default names.
+run $'abc\n' encrypt REPORT.DOC --password-stdin
+expect "encrypt: status" 0 "$rc"
+expect "encrypt: silent when stderr is no terminal" "" "$err"
+expect "encrypt: proposal keeps the case" "REPORT.ept" "$(ls REPORT.ept 2>/dev/null)"
+expect "encrypt: header + body" 176 "$(stat -c %s REPORT.ept)"
+mkdir restore && cp REPORT.ept restore/
+run $'abc\n' decrypt restore/REPORT.ept --password-stdin
+expect "decrypt: status" 0 "$rc"
+expect "decrypt: the stored name beside the source" "hello world" "$(cat restore/REPORT.DOC 2>/dev/null)"
+
+# The header's vectors, as the Windows program writes them.
+printf 'x' >abc.txt
+run 'abc' encrypt abc.txt --password-stdin
+expect "vector: status (password without a line end)" 0 "$rc"
+expect "vector: signature A" 56635a22e6a585006712dab50c22f32e22040000 "$(hex abc.ept 0 20)"
+expect "vector: signature B" f80c0100d93918fa728fa700c0fdffff32e34282 "$(hex abc.ept 144 20)"
+expect "vector: name" 8b878bd19c9d9e00 "$(hex abc.ept 20 8)"
+expect "vector: password and length" 628e54 "$(hex abc.ept 120 3)"
+expect "vector: length byte" 03 "$(hex abc.ept 140 1)"
+expect "vector: filler" cccccc "$(hex abc.ept 141 3)"
+
+# A bigger file, no password, explicit destination.
+run '' encrypt random.bin -o r.EPT --no-password
+expect "no password: status" 0 "$rc"
+run '' decrypt r.EPT -o random.out
+expect "no password: decrypt asks nothing" 0 "$rc"
+cmp -s random.bin random.out
+expect "no password: same bytes" 0 $?
+
+# Wrong password: refused, nothing written.
+expect_failure "wrong password" $'abd\n' decrypt REPORT.ept -o wrong.txt --password-stdin
+expect "wrong password: no file" "" "$(ls wrong.txt 2>/dev/null)"
+expect_failure "password in the other case" $'ABC\n' decrypt REPORT.ept -o wrong.txt --password-stdin
+
+# Existing destination: refused without --force, replaced with it.
+printf 'old' >taken.ept
+expect_failure "existing destination" '' encrypt REPORT.DOC -o taken.ept --no-password
+expect "existing destination: untouched" old "$(cat taken.ept)"
+run '' encrypt REPORT.DOC -o taken.ept --no-password --force
+expect "--force: status" 0 "$rc"
+expect "--force: replaced" 176 "$(stat -c %s taken.ept)"
+
+# The windows' rules.
+run $'01234567890123456789\n' encrypt REPORT.DOC -o twenty.ept --password-stdin
+expect "20-character password" 0 "$rc"
+expect_failure "21-character password" $'012345678901234567890\n' encrypt REPORT.DOC -o long.ept --password-stdin
+expect "21-character password: no file" "" "$(ls long.ept 2>/dev/null)"
+expect_failure "encrypting an encrypted file" '' encrypt REPORT.ept -o again.ept --no-password
+cp REPORT.ept disguised.dat
+expect_failure "encrypting an encrypted file under another name" '' encrypt disguised.dat --no-password
+printf 'plain text' >fake.ept
+expect_failure "encrypting an .ept file without a header" '' encrypt fake.ept -o x.ept --no-password
+expect_failure "decrypting an .ept file without a header" '' decrypt fake.ept -o x.txt
+expect_failure "decrypting a file that is not encrypted" '' decrypt REPORT.DOC -o x.txt
+expect_failure "a destination without .ept" '' encrypt REPORT.DOC -o report.bin --no-password
+expect_failure "no terminal for the password" '' encrypt random.bin -o t.ept
+expect_failure "missing source" '' encrypt nothing.txt --no-password
+long=$(printf 'p%.0s' $(seq 1000))
+expect_failure "path of 1000 characters" '' encrypt "$long" --no-password
+case $err in *"path too long"*) ;; *) expect "path of 1000 characters: message" "path too long" "$err" ;; esac
+
+# Damaged header: password length 21, both signatures intact.
+cp abc.ept damaged.ept
+printf '\x15' | dd of=damaged.ept bs=1 seek=140 conv=notrunc status=none
+expect_failure "damaged header" $'abc\n' decrypt damaged.ept -o d.txt --password-stdin
+case $err in *damaged*) ;; *) expect "damaged header: message" "...damaged..." "$err" ;; esac
+expect_failure "damaged header: info" '' info damaged.ept
+
+# info: the stored name, whether a password is set, the body size.
+run '' info REPORT.ept
+expect "info: status" 0 "$rc"
+expect "info: output" $'stored name: REPORT.DOC\npassword:    yes\nbody:        12 bytes' "$out"
+run '' info r.EPT
+expect "info without a password" "password:    no" "$(sed -n 2p out.txt)"
+expect_failure "info on a plain file" '' info REPORT.DOC
+
+# Usage errors: status 2.
+for args in "" "bogus" "encrypt" "encrypt a b" "encrypt a --bogus" "encrypt a -o" \
+    "encrypt a --no-password --password-stdin" "decrypt a --no-password" "info a -o b" "info"; do
+    # shellcheck disable=SC2086
+    run '' $args
+    expect "usage error [ept $args]" 2 "$rc"
+done
+
+exit $((failures > 0))
