@@ -15,3 +15,7 @@ bool replaceFile(const std::string& from, const std::string& to);
 bool isSameFile(const std::string& a, const std::string& b);
 
 bool fileExists(const std::string& path);
+
+// Tells the system that the file will be read once from start to end, so it
+// reads ahead further. Only a hint: does nothing where there is no such call.
+void adviseSequentialRead(std::FILE* file);

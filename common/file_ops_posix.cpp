@@ -28,3 +28,7 @@ bool fileExists(const std::string& path) {
     struct stat st;
     return ::stat(path.c_str(), &st) == 0;
 }
+
+void adviseSequentialRead(std::FILE* file) {
+    ::posix_fadvise(::fileno(file), 0, 0, POSIX_FADV_SEQUENTIAL);
+}
