@@ -10,7 +10,7 @@ packages=(
   clang libclang-rt-14-dev
 )
 # The benchmark compares against these; they are small.
-[ "${ZORVANEX_BENCH_DEPS:-0}" = 1 ] && packages+=(openssl gnupg)
+[ "${ZORVANEX_BENCH_DEPS:-0}" = 1 ] && packages+=(openssl gnupg time)
 
 missing=()
 for p in "${packages[@]}"; do
