@@ -35,11 +35,11 @@ StreamResult runThrough(const std::vector<unsigned char>& input, const unsigned 
     return r;
 }
 
-// Every byte value at every position modulo 8, in lengths around the word size
+// Every byte value at every position modulo 16, in lengths around the step size
 // and the block size: the output must be exactly the byte-by-byte lookup.
 TEST(BytePipeline, SameAsAByteLoopForEveryLength) {
     const size_t b = kPipelineBlockSize;
-    const size_t lengths[] = {0, 1, 7, 8, 9, 255, 256, 257, 2048 + 3, b - 1, b, b + 1, 3 * b + 5};
+    const size_t lengths[] = {0, 1, 7, 8, 9, 15, 16, 17, 255, 256, 257, 2048 + 3, b - 1, b, b + 1, 3 * b + 5};
     for (size_t length : lengths) {
         std::vector<unsigned char> input(length);
         for (size_t i = 0; i < length; i++) input[i] = static_cast<unsigned char>(i * 167 + i / 256);
