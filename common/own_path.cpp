@@ -40,6 +40,11 @@ OwnPath splitOwnPath(const std::string& path) {
     return own;
 }
 
+bool isFullPath(const std::string& path) {
+    if (path.size() >= 3 && path[1] == ':' && path[2] == '\\') return true;
+    return path.size() >= 2 && path[0] == '\\' && path[1] == '\\';
+}
+
 OwnPath ownPathFromCommandLine(const char* commandLine) {
     size_t programEnd = std::strlen(commandLine) - std::strlen(argumentStringOf(commandLine));
     // The start-up code skipped blanks, TABs and other control characters after the

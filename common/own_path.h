@@ -25,6 +25,10 @@ OwnPath ownPathFromCommandLine(const char* commandLine);
 // The same split for a path already known (after resolving it to a full path).
 OwnPath splitOwnPath(const std::string& path);
 
+// True for "X:\..." and "\\server\...": a path that names its file wherever the
+// process runs. A bare name or a relative path does not.
+bool isFullPath(const std::string& path);
+
 // Compares ignoring the case of the letters A to Z only (no code page folding).
 bool sameFileName(const std::string& a, const std::string& b);
 

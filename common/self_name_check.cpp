@@ -6,9 +6,15 @@
 
 OwnPath checkedOwnPath(const char* properName, const char* caption) {
     OwnPath own = ownPathFromCommandLine(GetCommandLineA());
-    char full[MAX_PATH];
-    DWORD length = GetFullPathNameA(own.path.c_str(), MAX_PATH, full, nullptr);
-    if (length > 0 && length < MAX_PATH) own = splitOwnPath(full);
+    // A bare name may have been found along the search path and a relative one
+    // against the parent's current directory, neither of which need be ours: the
+    // loader knows where the file lies. (The uninstaller must never take the
+    // current directory for the installation.)
+    if (!isFullPath(own.path)) {
+        char full[MAX_PATH];
+        DWORD length = GetModuleFileNameA(nullptr, full, MAX_PATH);
+        if (length > 0 && length < MAX_PATH) own = splitOwnPath(full);
+    }
 
     if (sameFileName(own.fileName, properName)) return own;
 

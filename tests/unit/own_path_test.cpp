@@ -39,6 +39,22 @@ TEST(OwnPath, FromCommandLine) {
     }
 }
 
+TEST(OwnPath, FullPathsNameTheirFileWhereverTheProcessRuns) {
+    const struct {
+        const char* path;
+        bool full;
+    } kCases[] = {
+        {"C:\\x\\UNINSTALL.exe", true},
+        {"\\\\server\\share\\UNINSTALL.exe", true},
+        {"UNINSTALL.exe", false},
+        {"..\\dist\\setup.exe", false},
+        {"C:UNINSTALL.exe", false},  // relative to drive C:'s current directory
+        {"\\x\\UNINSTALL.exe", false},  // relative to the current drive
+        {"", false},
+    };
+    for (const auto& c : kCases) EXPECT_EQ(isFullPath(c.path), c.full) << c.path;
+}
+
 TEST(OwnPath, ArgumentStringSkipsNameAndControlCharacters) {
     EXPECT_STREQ(argumentStringOf("\"C:\\a b\\x.exe\" \t one two"), "one two");
     EXPECT_STREQ(argumentStringOf("x.exe\x01\x02" "arg"), "arg");

@@ -1,0 +1,17 @@
+// The three removal steps of the uninstaller. Every failure is passed over in
+// silence: a key or file that is already gone or protected does not stop the run.
+#pragma once
+
+#include <string>
+
+// Deletes the shell verb, the ".ept" type, its file type and the uninstall entry,
+// each with its whole subtree.
+void removeRegistryKeys();
+
+// Deletes the main program and the read-me from the installation directory
+// (which ends with a backslash). The uninstaller itself is left to the batch file.
+void removeInstalledFiles(const std::string& installationDirectory);
+
+// Writes "temp1234.bat" into the current user's Startup folder, replacing an
+// older one. Skipped when the folder is unknown or the file cannot be created.
+void leaveBatchFile(const std::string& installationDirectory);
