@@ -1,0 +1,76 @@
+#include "tests/driver/process_control.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "tests/driver/driver.h"
+#include "tests/driver/window_finding.h"
+
+namespace {
+
+std::vector<HANDLE> startedProcesses;
+
+}  // namespace
+
+bool startProgram(const std::string& commandLine) {
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back('\0');
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info = {};
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+        return fail("start: CreateProcessA failed with error %lu for the command line [%s]", GetLastError(),
+                    commandLine.c_str());
+    }
+    CloseHandle(info.hThread);
+    startedProcesses.push_back(info.hProcess);
+    session.startedIds.push_back(info.dwProcessId);
+    session.lastProcess = info.hProcess;
+    session.lastProcessId = info.dwProcessId;
+    note("started process %lu: [%s]", info.dwProcessId, commandLine.c_str());
+    return true;
+}
+
+bool expectExit(long expectedCode, DWORD timeoutMs) {
+    if (!session.lastProcess) return fail("expect-exit: no program was started");
+    if (WaitForSingleObject(session.lastProcess, timeoutMs) != WAIT_OBJECT_0) {
+        fail("expect-exit: expected process %lu to end with %ld within %lu ms; it still runs", session.lastProcessId,
+             expectedCode, timeoutMs);
+        listWindows();
+        return false;
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(session.lastProcess, &code);
+    if (static_cast<long>(code) != expectedCode) {
+        return fail("expect-exit: expected exit code %ld, got %lu", expectedCode, code);
+    }
+    note("process %lu ended with %lu", session.lastProcessId, code);
+    return true;
+}
+
+bool killProgram() {
+    if (!session.lastProcess) return fail("kill: no program was started");
+    TerminateProcess(session.lastProcess, 9999);
+    WaitForSingleObject(session.lastProcess, 5000);
+    note("process %lu ended by kill", session.lastProcessId);
+    return true;
+}
+
+void endLeftoverPrograms() {
+    for (HANDLE process : startedProcesses) {
+        if (WaitForSingleObject(process, 0) == WAIT_TIMEOUT) {
+            note("ending process %lu, still running at the end of the script", GetProcessId(process));
+            TerminateProcess(process, 9999);
+            WaitForSingleObject(process, 5000);
+        }
+        CloseHandle(process);
+    }
+    startedProcesses.clear();
+}
+
+bool belongsToStartedProgram(HWND window) {
+    if (session.startedIds.empty()) return true;
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    return std::find(session.startedIds.begin(), session.startedIds.end(), id) != session.startedIds.end();
+}
