@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The installer's window without a full installation: hover look of a caption
 # button and its clearing by the background, dragging by the background and by a
-# button's corner, the exit question answered No and then Yes while installing.
+# button's corner, a cancelled folder browser, the exit question answered No and
+# then Yes while installing.
 # X answered Yes leaves the registry values and the read-me but writes no program.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/installer_lib.sh"
@@ -42,6 +43,14 @@ expect-state InstallerClass1 #421 visible
 
 click InstallerClass1 #421
 expect-state InstallerClass1 #425 visible
+capture InstallerClass1 directory-before-browse.bmp
+click InstallerClass1 #422
+wait-window "#32770"
+capture "#32770" folder-browser.bmp
+close "#32770"
+wait-gone "#32770"
+move-to InstallerClass1 400 420
+capture InstallerClass1 directory-after-browse.bmp
 click InstallerClass1 #421
 expect-state InstallerClass1 PROGRESS_BAR:0 visible
 expect-no-window "#32770" 3000
@@ -49,6 +58,10 @@ click InstallerClass1 #423
 expect-box "If you leave now, the installation will remain incomplete. Do you still want to quit the installation setup?" YES
 expect-exit 1
 EOF
+
+# Cancelling the folder browser leaves the directory display as it was.
+expect_same_bytes "directory page after a cancelled BROWSE" "$E2E_SHOTS/directory-before-browse.bmp" \
+    "$E2E_SHOTS/directory-after-browse.bmp"
 
 expect_registration
 expected_readme >"$E2E_WORK/README.expected"
