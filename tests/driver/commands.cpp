@@ -69,6 +69,10 @@ bool sendText(HWND control, UINT message, WPARAM wParam, LPARAM lParam, const ch
 
 bool startCommand(const Args&, const std::string& rest) { return startProgram(rest); }
 
+bool shellOpenCommand(const Args& args, const std::string&) {
+    return shellOpen(args[0] == "-" ? "" : args[0], args[1], args.size() > 2 ? args[2] : "");
+}
+
 bool expectExitCommand(const Args& args, const std::string&) {
     long code = 0;
     DWORD timeoutMs = 0;
@@ -400,6 +404,8 @@ bool timeoutCommand(const Args& args, const std::string&) {
 
 const Command kCommands[] = {
     {"start", 1, -1, "start COMMAND LINE         (the rest of the line, verbatim)", startCommand},
+    {"shell-open", 2, 3, "shell-open VERB|- FILE [CLASS]   (ShellExecuteEx; - the default verb; CLASS e.g. *)",
+     shellOpenCommand},
     {"expect-exit", 1, 2, "expect-exit CODE [TIMEOUT]", expectExitCommand},
     {"kill", 0, 0, "kill", killCommand},
     {"wait-window", 1, 2, "wait-window CLASS [TIMEOUT]", waitWindowCommand},

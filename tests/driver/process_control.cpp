@@ -1,5 +1,7 @@
 #include "tests/driver/process_control.h"
 
+#include <shellapi.h>
+
 #include <algorithm>
 #include <vector>
 
@@ -28,6 +30,34 @@ bool startProgram(const std::string& commandLine) {
     session.lastProcess = info.hProcess;
     session.lastProcessId = info.dwProcessId;
     note("started process %lu: [%s]", info.dwProcessId, commandLine.c_str());
+    return true;
+}
+
+bool shellOpen(const std::string& verb, const std::string& file, const std::string& fileClass) {
+    SHELLEXECUTEINFOA info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+    if (!fileClass.empty()) {
+        info.fMask |= SEE_MASK_CLASSNAME;
+        info.lpClass = fileClass.c_str();
+    }
+    info.lpVerb = verb.empty() ? nullptr : verb.c_str();
+    info.lpFile = file.c_str();
+    info.nShow = SW_SHOWNORMAL;
+    const char* shown = verb.empty() ? "(default)" : verb.c_str();
+    if (!ShellExecuteExA(&info)) {
+        return fail("shell-open: ShellExecuteExA failed with error %lu for the verb %s on [%s]", GetLastError(), shown,
+                    file.c_str());
+    }
+    if (!info.hProcess) {
+        return fail("shell-open: the shell started no process for the verb %s on [%s]", shown, file.c_str());
+    }
+    const DWORD id = GetProcessId(info.hProcess);
+    startedProcesses.push_back(info.hProcess);
+    session.startedIds.push_back(id);
+    session.lastProcess = info.hProcess;
+    session.lastProcessId = id;
+    note("the shell started process %lu for the verb %s on [%s]", id, shown, file.c_str());
     return true;
 }
 
