@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # One full installation through the wizard, into the default folder (it has
-# blanks): every page, BACK and NEXT keeping the folder, the progress bar to 100
-# percent, FINISH answered No; then the nine registry values, the read-me's bytes
-# and the two programs against the slices of the installer file.
+# blanks): every page, BACK and NEXT keeping the folder, X answered No on the
+# directory and Finished pages, the progress bar to 100 percent, FINISH answered
+# No; then the nine registry values, the read-me's bytes and the two programs
+# against the slices of the installer file.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/installer_lib.sh"
 e2e_begin "$@"
@@ -28,6 +29,8 @@ expect-state InstallerClass1 #422 visible
 expect-state InstallerClass1 #425 visible
 expect-state InstallerClass1 PELK_STATIC_BUTTON:0 visible
 capture InstallerClass1 page2-directory.bmp
+click InstallerClass1 #423
+expect-box "If you leave now, the installation will remain incomplete. Do you still want to quit the installation setup?" NO
 
 click InstallerClass1 #425
 expect-state InstallerClass1 #422 hidden
@@ -57,6 +60,9 @@ expect-state InstallerClass1 PROGRESS_BAR:0 hidden
 expect-state InstallerClass1 SLIDE_VIEWER:0 hidden
 expect-state InstallerClass1 PELK_STATIC_BUTTON:1 visible
 capture InstallerClass1 page4-finished.bmp
+click InstallerClass1 #423
+expect-box "If you leave now, the installation will remain incomplete. Do you still want to quit the installation setup?" NO
+expect-state InstallerClass1 #421 visible
 
 click InstallerClass1 #421
 wait-box

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# A read-me that cannot be created (a folder of that name is in the way): error
+# 0103 owned by the wizard, exit 1, the registry values already written and no
+# program file.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/installer_lib.sh"
+e2e_begin "$@"
+
+installer_copy
+setup=$(winpath "$E2E_C/setup/$ZV_SETUP_NAME")
+install_dir=$(installer_install_dir)
+mkdir -p "$install_dir/README.txt"
+
+drv <<EOF
+start "$setup"
+wait-window InstallerClass1
+click InstallerClass1 #421
+click InstallerClass1 #421
+wait-box
+expect-box-caption "ZORVANEX(version-3.1)"
+expect-box-icon error
+expect-box-buttons OK
+expect-box-text $(q 'ERROR NO. :0103
+Software Loading error. It may be due to its incompatiblity with your Operating System.')
+expect-state InstallerClass1 PROGRESS_BAR:0 visible
+answer OK
+expect-exit 1
+EOF
+
+expect_registration
+expect_no_file "$install_dir/ZORVANEX installed component.exe"
+expect_no_file "$install_dir/UNINSTALL.exe"
