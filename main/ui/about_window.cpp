@@ -8,6 +8,7 @@
 #include "main/ui/about_requests.h"
 #include "main/ui/about_texts.h"
 #include "main/ui/hot_spots.h"
+#include "main/ui/message_wait.h"
 #include "main/ui/resources.h"
 #include "main/ui/skinned_window.h"
 
@@ -30,17 +31,6 @@ bool aboutDragActive = false;
 const GradientColours kCaptionColours = {0, 0, 0, 255, 255, 255};
 const GradientColours kHeadingColours = {255, 255, 0, 0, 0, 0};
 const GradientColours kPageColours = {0, 255, 255, 255, 0, 0};
-
-// Waits for any of `handles` while still answering messages other threads send
-// to this thread's windows, so a closing window never waits on us.
-void waitAnswering(const HANDLE* handles, DWORD count) {
-    for (;;) {
-        const DWORD result = MsgWaitForMultipleObjects(count, handles, FALSE, INFINITE, QS_SENDMESSAGE);
-        if (result < WAIT_OBJECT_0 + count || result == WAIT_FAILED) return;
-        MSG message;
-        PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-    }
-}
 
 void startAboutThread(int page) {
     // The page is settled before the new window first paints.

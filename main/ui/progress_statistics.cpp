@@ -49,6 +49,7 @@ ProgressFigures updateStatistics(RunProgress& progress, std::time_t now) {
     const uint64_t total = progress.totalBytes;
     // Read once: the run keeps counting while we paint.
     const uint64_t done = progress.doneBytes.load();
+    figures.doneBytes = done;
 
     // An empty input has nothing left to do; more bytes than were measured at the
     // start (the file grew) show as complete rather than past the end.

@@ -24,6 +24,7 @@ constexpr int64_t kNoAverage = INT64_MIN;
 
 // One paint's view of the run.
 struct ProgressFigures {
+    uint64_t doneBytes = 0;  // the count these figures were computed from
     float percentDone = 0;
     uint64_t remaining = 0;
     unsigned elapsedSeconds = 0;
