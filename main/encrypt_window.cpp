@@ -1,14 +1,11 @@
 #include "main/encrypt_window.h"
 
-#include <commdlg.h>
-
 #include <cstdio>
-#include <cstring>
 
-#include "common/draw_text.h"
 #include "common/file_ops.h"
 #include "main/encrypt_checks.h"
 #include "main/run_state.h"
+#include "main/run_window.h"
 #include "main/ui/about_window.h"
 #include "main/ui/hot_spot_input.h"
 #include "main/ui/skinned_window.h"
@@ -33,26 +30,12 @@ DragOrigin encryptDragOrigin;
 // The last accepted destination lives in the run's caption until the run needs it.
 char* const lastAccepted = runProgress.caption;
 
-const GradientColours kRedFade = {255, 0, 0, 0, 0, 0};
-const GradientColours kCyanFade = {25, 255, 255, 0, 0, 0};
-const GradientColours kGreenFade = {0, 255, 0, 0, 0, 0};
-
-struct WindowText {
-    int x, y;
-    const char* text;
-    const GradientColours* colours;
-};
-
 const WindowText kTexts[] = {
     {20, 80, "You can secure the encrypted file by making it password-protected [optional].", &kRedFade},
     {280, 110, "Enter Password [Maximum 20 characters]", &kRedFade},
     {280, 150, "Confirm Password", &kRedFade},
     {20, 200, "The encrypted file along with its full path:", &kCyanFade},
     {40, 420, "To encrypt this file, press this button -->", &kGreenFade},
-};
-
-struct Frame {
-    int left, top, right, bottom;
 };
 
 const Frame kFrames[] = {
@@ -63,16 +46,8 @@ const Frame kFrames[] = {
     {19, 149, 271, 175},   // confirmation
 };
 
-void warn(HWND window, const char* text) { MessageBoxA(window, text, kProductTitle, MB_OK | MB_ICONWARNING); }
-
 void setLastAccepted(const std::string& path) {
     std::snprintf(lastAccepted, kCaptionSize, "%s", path.c_str());
-}
-
-HWND createControl(HWND parent, const char* className, const char* text, DWORD style, int x, int y, int width,
-                   int height, int id) {
-    return CreateWindowExA(0, className, text, WS_CHILD | style, x, y, width, height, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), programInstance, nullptr);
 }
 
 void createControls(HWND window, const std::string& proposal) {
@@ -88,11 +63,6 @@ void createControls(HWND window, const std::string& proposal) {
                             GetDlgItem(window, encryptButton), GetDlgItem(window, browseButton),
                             destinationField, passwordField, confirmField};
     for (HWND control : inOrder) ShowWindow(control, SW_SHOWNORMAL);
-}
-
-void endWindowLoop(int result) {
-    windowResult = result;
-    PostQuitMessage(kLoopQuitCode);
 }
 
 void startEncryption(HWND window) {
@@ -113,12 +83,7 @@ void startEncryption(HWND window) {
         warn(window, sameFileWarning(destination).c_str());
         return;
     }
-    if (std::FILE* existing = std::fopen(destination.c_str(), "rb")) {
-        std::fclose(existing);
-        const int answer = MessageBoxA(window, overwriteQuestion(destination).c_str(), kProductTitle,
-                                       MB_YESNO | MB_ICONQUESTION);
-        if (answer != IDYES) return;
-    }
+    if (!confirmOverwrite(window, destination)) return;
 
     windowResult = kRunStarted;
     storeRunRequest(messageBuffer, password);
@@ -127,23 +92,9 @@ void startEncryption(HWND window) {
     ShowWindow(window, SW_HIDE);
 }
 
-void browseForDestination(HWND window) {
-    char file[kWindowTextLimit] = {};
-    GetWindowTextA(destinationField, file, kWindowTextLimit);
-    OPENFILENAMEA dialog;
-    std::memset(&dialog, 0, sizeof dialog);
-    // The older record layout, without the trailing extension fields.
-    dialog.lStructSize = sizeof(OPENFILENAME_NT4A);
-    dialog.hwndOwner = window;
-    dialog.lpstrFilter = "Encrypted File\0*.EPT\0";
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = file;
-    dialog.nMaxFile = kWindowTextLimit;
-    dialog.lpstrTitle = kProductTitle;
-    dialog.Flags = OFN_OVERWRITEPROMPT;
-    dialog.lpstrDefExt = "*";
+void browse(HWND window) {
     // The field turns the choice to upper case and reports it: the guard runs then.
-    if (GetSaveFileNameA(&dialog)) SetWindowTextA(destinationField, file);
+    browseForDestination(window, destinationField, "Encrypted File\0*.EPT\0", "*");
 }
 
 void guardExtension(HWND window) {
@@ -166,8 +117,8 @@ void paintEncryptWindow(HWND window) {
     drawTitle(dc);
     drawLinks(dc);
     drawOptionBoxes(dc);
-    for (const Frame& f : kFrames) drawFrame(dc, f.left, f.top, f.right, f.bottom);
-    for (const WindowText& t : kTexts) drawGradientText(dc, t.text, t.x, t.y, 25, 7, 0, 1, 0, *t.colours);
+    drawFrames(dc, kFrames, sizeof kFrames / sizeof kFrames[0]);
+    drawWindowTexts(dc, kTexts, sizeof kTexts / sizeof kTexts[0]);
     EndPaint(window, &paint);
 }
 
@@ -176,7 +127,7 @@ void onCommand(HWND window, int id) {
     case closeButton: endWindowLoop(kWindowClosed); break;
     case minimizeButton: minimizeOrRefuse(window, window); break;
     case encryptButton: startEncryption(window); break;
-    case browseButton: browseForDestination(window); break;
+    case browseButton: browse(window); break;
     case destinationFieldId: guardExtension(window); break;
     default: handleAboutCommand(id); break;
     }
@@ -203,16 +154,7 @@ LRESULT CALLBACK encryptWindowProc(HWND window, UINT message, WPARAM wParam, LPA
 
 void showEncryptWindow(const std::string& sourcePath, const std::string& proposedDestination) {
     encryptSource = sourcePath;
-    registerSkinnedClass(kEncryptClass, programInstance, nullptr, encryptWindowProc);
-    HWND window = createSkinnedWindow(kEncryptClass, windowX, windowY);
-    if (!window) loadingError("0009");
-    ShowWindow(window, SW_SHOWNORMAL);
+    HWND window = createRunWindow(kEncryptClass, encryptWindowProc, "0009");
     createControls(window, proposedDestination);
-
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-        serviceAboutRequests();
-    }
+    runWindowLoop();
 }

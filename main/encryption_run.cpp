@@ -5,7 +5,9 @@
 #include "main/encrypt_window.h"
 #include "main/error_box.h"
 #include "main/file_dispatch.h"
+#include "main/file_run.h"
 #include "main/run_state.h"
+#include "main/run_with_progress.h"
 #include "main/runs.h"
 
 int runEncryption(const std::string& sourcePath) {
@@ -24,8 +26,10 @@ int runEncryption(const std::string& sourcePath) {
     showEncryptWindow(sourcePath, proposal);
     if (windowResult != kRunStarted) ExitProcess(1);
 
-    // UNFINISHED: the header, the byte copy and the progress window are not written
-    // yet. messageBuffer holds the accepted destination and the password
-    // (readRunRequest); until the copy exists the process ends here, writing nothing.
-    ExitProcess(1);
+    const RunRequest request = readRunRequest(messageBuffer);
+    const std::string destination = request.destination;
+    return runWithProgress(kEncrypting, sourcePath, destination, encryptionCaption(sourcePath, destination),
+                           [&](RunCounters counters, const BeforeBody& beforeBody) {
+                               return encryptFile(sourcePath, destination, request.password, counters, beforeBody);
+                           });
 }

@@ -93,12 +93,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     }
     case Dispatch::Decrypt: {
         runProgress.totalBytes -= kHeaderSize;
-        // UNFINISHED: the decryption run and its window are not written yet. Once
-        // runDecryption exists this becomes:
-        //   finishRun(runDecryption(sourcePath), sourcePath,
-        //             {optionFlags.deleteEncryptedAfterDecryption, optionFlags.shutDownAfterDecryption,
-        //              " HAS BEEN SUCCESSFULLY DECRYPTED"});
-        return 1;
+        const int result = runDecryption(sourcePath);
+        const FollowUp followUp = {optionFlags.deleteEncryptedAfterDecryption, optionFlags.shutDownAfterDecryption,
+                                   " HAS BEEN SUCCESSFULLY DECRYPTED"};
+        return finishRun(result, sourcePath, followUp);
     }
     case Dispatch::RefuseEptWithoutHeader:
         fatalError("SORRY! CAN NOT ENCRYPT ANY FILE WITH EXTENSION \"EPT\".\nSO TO ENCRYPT " + sourcePath +

@@ -1,0 +1,151 @@
+#include "main/decrypt_window.h"
+
+#include "common/file_ops.h"
+#include "main/decrypt_checks.h"
+#include "main/run_state.h"
+#include "main/run_window.h"
+#include "main/ui/about_window.h"
+#include "main/ui/hot_spot_input.h"
+#include "main/ui/skinned_window.h"
+
+namespace {
+
+const char* const kDecryptClass = "DecryptClass1";
+
+const int decryptButton = 424;
+const int browseButton = 426;
+const int destinationFieldId = 521;
+
+// Room for 23 characters: a longer text is cut, and so never equals a stored password.
+const int kPasswordRoom = 24;
+
+HWND destinationField = nullptr;
+HWND passwordField = nullptr;
+std::string decryptSource;
+std::string storedPassword;
+DragOrigin decryptDragOrigin;
+
+const WindowText kPasswordTexts[] = {
+    {20, 80, "This encrypted file is password protected.", &kRedFade},
+    {280, 110, "Enter Password [Case Sensitive]", &kRedFade},
+    {20, 150, "If you forgot the password, then there is no alternative way to decrypt this file.", &kRedFade},
+};
+const WindowText kNoPasswordText = {20, 80, "This encrypted file is not password protected.", &kRedFade};
+const WindowText kAlwaysTexts[] = {
+    {20, 200, "The decrypted file along with its full path:", &kCyanFade},
+    {40, 420, "To decrypt this file, press this button -->", &kGreenFade},
+};
+
+const Frame kFrames[] = {
+    {353, 409, 435, 451},  // DECRYPT
+    {697, 206, 769, 228},  // BROWSE
+    {19, 229, 769, 255},   // destination
+};
+const Frame kPasswordFrame = {19, 109, 271, 135};
+
+bool hasPassword() { return !storedPassword.empty(); }
+
+void createControls(HWND window, const std::string& proposal) {
+    createCaptionButtons(window, false);
+    createControl(window, "button", "DECRYPT", BS_PUSHBUTTON, 354, 410, 80, 40, decryptButton);
+    createControl(window, "button", "BROWSE", BS_PUSHBUTTON, 698, 207, 70, 20, browseButton);
+    destinationField = createControl(window, "EDIT", proposal.c_str(), WS_DISABLED | ES_UPPERCASE | ES_AUTOHSCROLL,
+                                     20, 230, 748, 24, destinationFieldId);
+    passwordField = nullptr;
+    if (hasPassword()) {
+        passwordField =
+            createControl(window, "EDIT", "", ES_PASSWORD | ES_CENTER | ES_AUTOHSCROLL, 20, 110, 250, 24, 0);
+    }
+
+    const HWND inOrder[] = {GetDlgItem(window, minimizeButton), GetDlgItem(window, closeButton),
+                            GetDlgItem(window, decryptButton), GetDlgItem(window, browseButton), destinationField,
+                            passwordField};
+    for (HWND control : inOrder) {
+        if (control) ShowWindow(control, SW_SHOWNORMAL);
+    }
+}
+
+void startDecryption(HWND window) {
+    char typed[kPasswordRoom] = {};
+    if (passwordField) GetWindowTextA(passwordField, typed, kPasswordRoom);
+    GetWindowTextA(destinationField, messageBuffer, kWindowTextLimit);
+    const std::string destination = messageBuffer;
+
+    const DecryptRefusal refusal = checkDecryptStart(typed, storedPassword, destination);
+    if (refusal != DecryptRefusal::None) {
+        warn(window, decryptRefusalText(refusal));
+        return;
+    }
+    // Writing over the encrypted file would destroy it before it is read.
+    if (isSameFile(decryptSource, destination)) {
+        warn(window, decryptSameFileWarning(destination).c_str());
+        return;
+    }
+    if (!confirmOverwrite(window, destination)) return;
+
+    endWindowLoop(kRunStarted);
+    ShowWindow(window, SW_HIDE);
+}
+
+void browse(HWND window) {
+    char current[kWindowTextLimit] = {};
+    GetWindowTextA(destinationField, current, kWindowTextLimit);
+    const std::string extension = defaultExtensionFor(current);
+    // Any name goes: the restored file follows no extension rule.
+    browseForDestination(window, destinationField, "All Files\0*.*\0", extension.c_str());
+}
+
+void paintDecryptWindow(HWND window) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    drawTitle(dc);
+    drawLinks(dc);
+    drawOptionBoxes(dc);
+    drawFrames(dc, kFrames, sizeof kFrames / sizeof kFrames[0]);
+    if (hasPassword()) {
+        drawFrames(dc, &kPasswordFrame, 1);
+        drawWindowTexts(dc, kPasswordTexts, sizeof kPasswordTexts / sizeof kPasswordTexts[0]);
+    } else {
+        drawWindowTexts(dc, &kNoPasswordText, 1);
+    }
+    drawWindowTexts(dc, kAlwaysTexts, sizeof kAlwaysTexts / sizeof kAlwaysTexts[0]);
+    EndPaint(window, &paint);
+}
+
+void onCommand(HWND window, int id) {
+    switch (id) {
+    case closeButton: endWindowLoop(kWindowClosed); break;
+    case minimizeButton: minimizeOrRefuse(window, window); break;
+    case decryptButton: startDecryption(window); break;
+    case browseButton: browse(window); break;
+    default: handleAboutCommand(id); break;
+    }
+}
+
+}  // namespace
+
+LRESULT CALLBACK decryptWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE: {
+        const int visible[] = {creditsLink, aboutLink, deleteEncryptedAfterDecryption, shutDownAfterDecryption};
+        showOnlyHotSpots(visible, 4);
+        return 0;
+    }
+    case WM_DESTROY: endWindowLoop(kWindowClosed); return 0;
+    case WM_PAINT: paintDecryptWindow(window); return 0;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP: handlePointerMessage(window, message, wParam, lParam, decryptDragOrigin); return 0;
+    case WM_COMMAND: onCommand(window, LOWORD(wParam)); return 0;
+    default: return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+void showDecryptWindow(const std::string& sourcePath, const std::string& proposedDestination,
+                       const std::string& password) {
+    decryptSource = sourcePath;
+    storedPassword = password;
+    HWND window = createRunWindow(kDecryptClass, decryptWindowProc, "0011");
+    createControls(window, proposedDestination);
+    runWindowLoop();
+}
