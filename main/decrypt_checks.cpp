@@ -25,7 +25,7 @@ std::string defaultExtensionFor(const std::string& destination) {
         if (destination[i] == '\\') break;
         if (destination[i] == '.') return destination.substr(i + 1);
     }
-    return "*";
+    return std::string();
 }
 
 std::string decryptSameFileWarning(const std::string& destination) {

@@ -13,7 +13,9 @@ DecryptRefusal checkDecryptStart(const std::string& typedPassword, const std::st
 const char* decryptRefusalText(DecryptRefusal refusal);
 
 // The save dialog's default extension: the current file name's extension, or
-// "*" when the name has no dot.
+// empty when the name has no dot, and the dialog then adds nothing to a name
+// typed without one. (Given "*", the dialog adds ".*", and a file of that name
+// cannot be created.)
 std::string defaultExtensionFor(const std::string& destination);
 
 std::string decryptSameFileWarning(const std::string& destination);

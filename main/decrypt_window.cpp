@@ -92,7 +92,8 @@ void browse(HWND window) {
     GetWindowTextA(destinationField, current, kWindowTextLimit);
     const std::string extension = defaultExtensionFor(current);
     // Any name goes: the restored file follows no extension rule.
-    browseForDestination(window, destinationField, "All Files\0*.*\0", extension.c_str());
+    const char* defaultExtension = extension.empty() ? nullptr : extension.c_str();
+    browseForDestination(window, destinationField, "All Files\0*.*\0", defaultExtension);
 }
 
 void paintDecryptWindow(HWND window) {

@@ -43,12 +43,12 @@ TEST(DecryptChecks, DefaultExtension) {
         const char* expected;
     } cases[] = {
         {"C:\\SAFE\\REPORT.DOC", "DOC"},
-        {"C:\\SAFE\\REPORT", "*"},
-        {"C:\\MY.DIR\\README", "*"},             // a dot in a folder is not an extension
+        {"C:\\SAFE\\REPORT", ""},
+        {"C:\\MY.DIR\\README", ""},             // a dot in a folder is not an extension
         {"C:\\SAFE\\ARCHIVE.TAR.GZ", "GZ"},
         {"C:\\SAFE\\REPORT.", ""},
         {"REPORT.TXT", "TXT"},
-        {"", "*"},
+        {"", ""},
     };
     for (const auto& c : cases) EXPECT_EQ(defaultExtensionFor(c.path), c.expected) << c.path;
 }
