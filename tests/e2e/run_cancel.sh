@@ -85,14 +85,17 @@ EOF
 expect_eq "files after cancelling the encryption" "big.bin movie.ept" "$(ls -A "$docs" | tr '\n' ' ' | sed 's/ $//')"
 expect_eq "source after cancelling" "$big_before" "$(state "$docs/big.bin")"
 
-# Yes, decrypting.
+# Yes, decrypting, with the about window opened from the progress window.
 drv <<EOF
 start "$main" "C:\docs\movie.ept"
 wait-window DecryptClass1
 type DecryptClass1 Edit:1 pw
 click DecryptClass1 #424
 wait-window ClassThreadDispSta
+click-at ClassThreadDispSta 20 45
+wait-window ClassThreadAbout
 $(exit_question DECRYPTED NO)
+expect-state ClassThreadAbout . visible
 $(exit_question DECRYPTED YES)
 expect-exit 420
 EOF
