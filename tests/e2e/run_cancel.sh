@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Closing the progress window while a run goes on: the exit question of each
 # kind; No keeps the run going to a complete file; Yes ends the program with 420
-# and leaves no output (nor a partial one), the source as it was. The sources
-# are sparse files of some GiB, so the runs are still going when the answers
-# come; they are removed at the end.
+# and leaves no output (nor a partial one, nor harm to an older file of the
+# destination's name), the source as it was. The sources are sparse files of
+# some GiB, so the runs are still going when the answers come; they are removed
+# at the end.
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
@@ -67,11 +68,15 @@ expect_eq "body bytes other than the zero byte's substitute after No" 0 \
     "$(tail -c +165 "$docs/FINISH.EPT" | tr -d "\\$zero" | wc -c)"
 rm "$docs/FINISH.EPT" "$docs/finish.bin"
 
-# No, then Yes, encrypting.
+# No, then Yes, encrypting over an older file the user agreed to overwrite: the
+# older file stays as it was.
+printf 'an older encrypted file\n' >"$docs/BIG.EPT"
 drv <<EOF
 start "$main" "C:\docs\big.bin"
 wait-window EncryptClass1
 click EncryptClass1 #423
+expect-box $(q 'C:\DOCS\BIG.EPT ALREADY EXISTS.
+DO YOU WANT TO OVERWRITE IT?') YES
 $(no_password)
 wait-window ClassThreadDispSta
 $(exit_question ENCRYPTED NO)
@@ -82,7 +87,9 @@ capture ClassThreadDispSta progress-mid-run.bmp
 $(exit_question ENCRYPTED YES)
 expect-exit 420
 EOF
-expect_eq "files after cancelling the encryption" "big.bin movie.ept" "$(ls -A "$docs" | tr '\n' ' ' | sed 's/ $//')"
+expect_eq "files after cancelling the encryption" "BIG.EPT big.bin movie.ept" "$(ls -A "$docs" | tr '\n' ' ' | sed 's/ $//')"
+expect_eq "the older file after cancelling" "an older encrypted file" "$(cat "$docs/BIG.EPT")"
+rm "$docs/BIG.EPT"
 expect_eq "source after cancelling" "$big_before" "$(state "$docs/big.bin")"
 
 # Yes, decrypting, with the about window opened from the progress window.
