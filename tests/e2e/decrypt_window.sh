@@ -3,7 +3,8 @@
 # characters accepted when typed exactly and a typed text of 24 refused; the
 # encrypted file itself refused as the destination; the overwrite question (No
 # stays, Yes replaces); BROWSE proposing the current extension, and a
-# destination without any extension accepted; X ends with 1 and writes nothing.
+# destination without any extension accepted; X ends with 1 and writes nothing;
+# a header that cannot be decoded is refused with an error.
 source "$(dirname "$0")/lib.sh"
 e2e_begin "$@"
 
@@ -109,3 +110,19 @@ expect-box $(q 'C:\docs\secret.EPT HAS BEEN SUCCESSFULLY DECRYPTED') OK 30000
 expect-exit 1
 EOF
 expect_same_bytes "overwritten with Yes" "$E2E_WORK/plan.doc" "$docs/PLAN.DOC"
+
+# Signatures that match around a password length of 200: refused before any
+# window, the file left alone.
+cp "$docs/secret.EPT" "$docs/damaged.ept"
+printf '\310' | dd of="$docs/damaged.ept" bs=1 seek=140 conv=notrunc status=none
+cp "$docs/damaged.ept" "$E2E_WORK/damaged.ept"
+drv <<EOF
+start "$main" "C:\docs\damaged.ept"
+wait-box
+expect-box-caption "$ZV_TITLE"
+expect-box-icon error
+expect-box-text $(q 'C:\docs\damaged.ept IS DAMAGED AND CAN NOT BE DECRYPTED. ERROR NO. :0015')
+answer OK
+expect-exit 1
+EOF
+expect_same_bytes "damaged file after the refusal" "$E2E_WORK/damaged.ept" "$docs/damaged.ept"
