@@ -1,8 +1,18 @@
 #include "installer/controls/forwarding.h"
 
+#include <windowsx.h>
+
+#include "installer/controls/caption_button.h"
 #include "installer/wizard.h"
 
 void forwardToWizard(UINT message, WPARAM wParam, int wizardX, int wizardY) {
     const LPARAM point = MAKELPARAM(static_cast<WORD>(wizardX & 0xFFFF), static_cast<WORD>(wizardY & 0xFFFF));
     wizardWindowProc(mainWindow, message, wParam, point);
+}
+
+bool forwardPointerMessage(UINT message, WPARAM wParam, LPARAM lParam, int controlX, int controlY) {
+    if (message != WM_MOUSEMOVE && message != WM_LBUTTONDOWN && message != WM_LBUTTONUP) return false;
+    if (message == WM_MOUSEMOVE) clearButtonHover(kNoButton);
+    forwardToWizard(message, wParam, GET_X_LPARAM(lParam) + controlX, GET_Y_LPARAM(lParam) + controlY);
+    return true;
 }

@@ -6,3 +6,8 @@
 
 // Calls the wizard's procedure directly with the point in wizard coordinates.
 void forwardToWizard(UINT message, WPARAM wParam, int wizardX, int wizardY);
+
+// For a control whose top-left corner lies at controlX, controlY of the wizard:
+// hands a pointer move or button message on to the wizard (a move also ends any
+// caption button's hover) and returns true; any other message is left alone.
+bool forwardPointerMessage(UINT message, WPARAM wParam, LPARAM lParam, int controlX, int controlY);

@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "common/draw_text.h"
-#include "installer/controls/caption_button.h"
 #include "installer/controls/forwarding.h"
 #include "installer/wizard.h"
 #include "installer_resource_ids.h"
@@ -71,8 +70,6 @@ void drawInstallProgress(HDC dc) {
 }
 
 LRESULT CALLBACK progressBarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const int x = LOWORD(lParam) + installProgress.x;
-    const int y = HIWORD(lParam) + installProgress.y;
     switch (message) {
         case WM_CREATE:
             // The pause counter keeps its value; the rest starts afresh.
@@ -91,12 +88,8 @@ LRESULT CALLBACK progressBarProc(HWND window, UINT message, WPARAM wParam, LPARA
             EndPaint(window, &paint);
             return 0;
         }
-        case WM_MOUSEMOVE:
-            clearButtonHover(kNoButton);
-            forwardToWizard(message, wParam, x, y);
-            return 0;
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONUP: forwardToWizard(message, wParam, x, y); return 0;
-        default: return DefWindowProcA(window, message, wParam, lParam);
+        default: break;
     }
+    if (forwardPointerMessage(message, wParam, lParam, installProgress.x, installProgress.y)) return 0;
+    return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -1,6 +1,5 @@
 #include "installer/controls/slide_viewer.h"
 
-#include "installer/controls/caption_button.h"
 #include "installer/controls/forwarding.h"
 #include "installer/controls/progress_bar.h"
 #include "installer_resource_ids.h"
@@ -52,8 +51,6 @@ void drawSlide(HDC dc, int slide) {
 }
 
 LRESULT CALLBACK slideViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const int x = LOWORD(lParam) + kViewerX;
-    const int y = HIWORD(lParam) + kViewerY;
     switch (message) {
         case WM_CREATE: SetTimer(window, kSlideTimer, kSlideInterval, nullptr); return 0;
         case WM_TIMER:
@@ -71,12 +68,8 @@ LRESULT CALLBACK slideViewerProc(HWND window, UINT message, WPARAM wParam, LPARA
             EndPaint(window, &paint);
             return 0;
         }
-        case WM_MOUSEMOVE:
-            clearButtonHover(kNoButton);
-            forwardToWizard(message, wParam, x, y);
-            return 0;
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONUP: forwardToWizard(message, wParam, x, y); return 0;
-        default: return DefWindowProcA(window, message, wParam, lParam);
+        default: break;
     }
+    if (forwardPointerMessage(message, wParam, lParam, kViewerX, kViewerY)) return 0;
+    return DefWindowProcA(window, message, wParam, lParam);
 }

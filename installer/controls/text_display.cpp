@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "common/draw_text.h"
-#include "installer/controls/caption_button.h"
 #include "installer/controls/forwarding.h"
 #include "installer/controls/path_wrap.h"
 #include "installer/controls/pictures.h"
@@ -69,16 +68,10 @@ LRESULT CALLBACK textDisplayProc(HWND window, UINT message, WPARAM wParam, LPARA
     const int index = displayIndexOf(window);
     if (index < 0) return DefWindowProcA(window, message, wParam, lParam);
     const TextDisplay& display = textDisplays[index];
-    const int x = LOWORD(lParam) + display.x;
-    const int y = HIWORD(lParam) + display.y;
-    switch (message) {
-        case WM_PAINT: paintDisplay(display); return 0;
-        case WM_MOUSEMOVE:
-            clearButtonHover(kNoButton);
-            forwardToWizard(message, wParam, x, y);
-            return 0;
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONUP: forwardToWizard(message, wParam, x, y); return 0;
-        default: return DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_PAINT) {
+        paintDisplay(display);
+        return 0;
     }
+    if (forwardPointerMessage(message, wParam, lParam, display.x, display.y)) return 0;
+    return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The installer's window without a full installation: hover look of a caption
-# button and its clearing by the background, dragging by the background and by a
-# button's corner, a cancelled folder browser, the exit question answered No and
+# button and its clearing by the background, dragging by the background, by a
+# button's corner, by the directory display and by the slide viewer, a cancelled
+# folder browser, the exit question answered No and
 # then Yes while installing.
 # X answered Yes leaves the registry values and the read-me but writes no program.
 source "$(dirname "$0")/lib.sh"
@@ -43,6 +44,8 @@ expect-state InstallerClass1 #421 visible
 
 click InstallerClass1 #421
 expect-state InstallerClass1 #425 visible
+drag InstallerClass1 300 250 350 270
+expect-rect InstallerClass1 178 179 768 450
 capture InstallerClass1 directory-before-browse.bmp
 click InstallerClass1 #422
 wait-window "#32770"
@@ -54,6 +57,8 @@ capture InstallerClass1 directory-after-browse.bmp
 click InstallerClass1 #421
 expect-state InstallerClass1 PROGRESS_BAR:0 visible
 expect-no-window "#32770" 3000
+drag InstallerClass1 400 200 350 180
+expect-rect InstallerClass1 128 159 768 450
 click InstallerClass1 #423
 expect-box "If you leave now, the installation will remain incomplete. Do you still want to quit the installation setup?" YES
 expect-exit 1
