@@ -16,7 +16,8 @@ enum class PipelineResult { Done, Cancelled, ReadFailed, WriteFailed };
 
 // Reads source to its end, writes table[b] for every byte b, adds each block to
 // doneBytes after it was written, and stops before the next block once
-// cancelFlag is nonzero. Memory use is one block and one 128 KiB pair table,
-// whatever the stream size.
+// cancelFlag is nonzero. The writes run on a thread of its own, which has ended
+// by the return. Memory use is two blocks and one 128 KiB pair table, whatever
+// the stream size.
 PipelineResult transformStream(std::FILE* source, std::FILE* destination, const unsigned char (&table)[256],
                                std::atomic<uint64_t>& doneBytes, const std::atomic<int>& cancelFlag);
