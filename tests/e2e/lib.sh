@@ -176,7 +176,8 @@ q() {
 
 # Runs a driver script read from standard input; returns the driver's status
 # (0 passed, 1 an expectation failed, 2 a bad script). Under `set -e` a failure
-# ends the test. Pictures of every window waited for go to E2E_SHOTS.
+# ends the test. Pictures of every window waited for go to E2E_SHOTS, unless
+# E2E_NO_SHOTS is set (timings: each picture waits for the screen to settle).
 drv() {
     # Counted by the scripts kept, so that $(drv ...) in a subshell counts too.
     E2E_STEP=$(($(find "$E2E_WORK" -maxdepth 1 -name '.step-*.drv' | wc -l) + 1))
@@ -186,7 +187,9 @@ drv() {
     shots=$(find "$E2E_SHOTS" -name '[0-9][0-9]-*.bmp' | wc -l)
     echo "== driver step $E2E_STEP"
     local started=$SECONDS status=0
-    wine "$ZV_DRIVER" --shots "$(winpath "$E2E_SHOTS")" --first-shot "$shots" "$(winpath "$script")" || status=$?
+    local shot_options=(--shots "$(winpath "$E2E_SHOTS")" --first-shot "$shots")
+    [ -z "${E2E_NO_SHOTS:-}" ] || shot_options=()
+    wine "$ZV_DRIVER" "${shot_options[@]}" "$(winpath "$script")" || status=$?
     echo "== driver step $E2E_STEP: status $status after $((SECONDS - started)) s"
     return "$status"
 }
