@@ -41,6 +41,10 @@ bool dragging = false;
 POINT dragAnchor = {};
 POINT cursorPosition = {};
 char installationDirectory[MAX_PATH + 64];
+// Set once the registry values, the directories and the read-me are written. An
+// error box of that step runs a message loop in which the bar keeps ticking; the
+// bar may reach 100 percent behind it, and must then not install the programs.
+bool installationStarted = false;
 HWND slideViewer = nullptr;
 
 struct ButtonPlace {
@@ -144,6 +148,7 @@ void startInstallation() {
     const std::string directory = installationDirectoryFrom(textDisplays[kDirectoryDisplay].text);
     std::strncpy(installationDirectory, directory.c_str(), sizeof installationDirectory - 1);
     writeInstallationStart(installationDirectory);
+    installationStarted = true;
 }
 
 void browseForFolder() {
@@ -240,6 +245,7 @@ void endInstaller() {
 }
 
 void completeInstallation() {
+    if (!installationStarted) return;
     runFileStep(installationDirectory);
     wizardPage = kFinishedPage;
     ShowWindow(slideViewer, SW_HIDE);
