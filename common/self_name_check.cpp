@@ -10,7 +10,12 @@ OwnPath checkedOwnPath(const char* properName, const char* caption) {
     // against the parent's current directory, neither of which need be ours: the
     // loader knows where the file lies. (The uninstaller must never take the
     // current directory for the installation.)
-    if (!isFullPath(own.path)) {
+    // An unquoted path with blanks is cut at its first blank ("C:\Program"), which
+    // names another file or none: renaming that, or deleting a file of the proper
+    // name beside it, would touch what is not ours.
+    const DWORD attributes = GetFileAttributesA(own.path.c_str());
+    const bool namesAFile = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    if (!isFullPath(own.path) || !namesAFile) {
         char full[MAX_PATH];
         DWORD length = GetModuleFileNameA(nullptr, full, MAX_PATH);
         if (length > 0 && length < MAX_PATH) own = splitOwnPath(full);
