@@ -92,6 +92,9 @@ expect "21-character password: no file" "" "$(ls long.ept 2>/dev/null)"
 expect_failure "encrypting an encrypted file" '' encrypt REPORT.ept -o again.ept --no-password
 cp REPORT.ept disguised.dat
 expect_failure "encrypting an encrypted file under another name" '' encrypt disguised.dat --no-password
+expect_failure "decrypting an encrypted file under another name" $'abc\n' decrypt disguised.dat -o d.out --password-stdin
+case $err in *"rename it to disguised.EPT"*) ;; *) expect "wrong name: message" "...rename it to disguised.EPT..." "$err" ;; esac
+expect "wrong name: no file" "" "$(ls d.out 2>/dev/null)"
 printf 'plain text' >fake.ept
 expect_failure "encrypting an .ept file without a header" '' encrypt fake.ept -o x.ept --no-password
 expect_failure "decrypting an .ept file without a header" '' decrypt fake.ept -o x.txt
@@ -117,6 +120,11 @@ expect "info: output" $'stored name: REPORT.DOC\npassword:    yes\nbody:        
 run '' info r.EPT
 expect "info without a password" "password:    no" "$(sed -n 2p out.txt)"
 expect_failure "info on a plain file" '' info REPORT.DOC
+# A stored name with control characters is shown escaped, never sent raw.
+printf 'x' >$'bell\a\033[2J.txt'
+run '' encrypt $'bell\a\033[2J.txt' -o escape.ept --no-password
+run '' info escape.ept
+expect "info: control characters escaped" 'stored name: bell\x07\x1B[2J.txt' "$(sed -n 1p out.txt)"
 
 # Usage errors: status 2.
 for args in "" "bogus" "encrypt" "encrypt a b" "encrypt a --bogus" "encrypt a -o" \

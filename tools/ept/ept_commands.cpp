@@ -74,6 +74,23 @@ std::string headerProblemText(const std::string& path, const FileHeader& header,
            ")";
 }
 
+// The stored name comes from the file, not from the user: control characters
+// are shown as \xNN so that a crafted name cannot drive the terminal.
+std::string printableName(const std::string& name) {
+    std::string text;
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+            text += escaped;
+        } else {
+            text += c;
+        }
+    }
+    return text;
+}
+
 std::string runFailureText(RunStatus status, const std::string& source, const std::string& destination) {
     switch (status) {
     case RunStatus::Completed: return std::string();
@@ -184,9 +201,16 @@ int decryptCommand(const CommandOptions& options) {
     if (!problem.empty()) return fail(problem);
 
     FileHeader header;
-    if (!hasHeader(source, header)) {
-        if (hasEptExtension(source)) return fail(shown(source) + " has no encrypted file's header; it cannot be decrypted");
-        return fail(shown(source) + " is not an encrypted file");
+    switch (dispatchFor(hasEptExtension(source), hasHeader(source, header))) {
+    case Dispatch::Decrypt: break;
+    case Dispatch::Encrypt: return fail(shown(source) + " is not an encrypted file");
+    // As in the Windows program: an encrypted file under another extension is
+    // neither encrypted nor decrypted until it carries its own.
+    case Dispatch::RepairExtension:
+        return fail(shown(source) + " is an encrypted file under a wrong name (rename it to " +
+                    shown(repairedExtensionPath(source)) + " first)");
+    case Dispatch::RefuseEptWithoutHeader:
+        return fail(shown(source) + " has no encrypted file's header; it cannot be decrypted");
     }
     const HeaderFields fields = readHeaderFields(header);
     if (fields.problem != HeaderProblem::None) return fail(headerProblemText(source, header, fields.problem));
@@ -219,7 +243,7 @@ int infoCommand(const std::string& path) {
     if (!hasHeader(path, header)) return fail(shown(path) + " is not an encrypted file");
     const HeaderFields fields = readHeaderFields(header);
     if (fields.problem != HeaderProblem::None) return fail(headerProblemText(path, header, fields.problem));
-    std::printf("stored name: %s\n", fields.storedName.c_str());
+    std::printf("stored name: %s\n", printableName(fields.storedName).c_str());
     std::printf("password:    %s\n", fields.password.empty() ? "no" : "yes");
     std::printf("body:        %llu bytes\n", static_cast<unsigned long long>(fileSize(path) - kHeaderSize));
     return std::fflush(stdout) == 0 ? kExitSuccess : kExitFailure;
