@@ -19,7 +19,9 @@ constexpr int RUN_SUCCESS = 420;
 constexpr int kCancelConfirmed = 13;
 constexpr int kExitRequested = 13;
 
-enum RunKind { kNoRun = 0, kEncrypting = 1, kDecrypting = 2 };
+// kCancelling: the progress thread has taken a running run's cancel; the run,
+// whichever way it ends, ends cancelled.
+enum RunKind { kNoRun = 0, kEncrypting = 1, kDecrypting = 2, kCancelling = 3 };
 
 // windowResult: how the encrypt or decrypt window ended.
 constexpr int kWindowClosed = 1;

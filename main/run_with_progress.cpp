@@ -24,7 +24,9 @@ int runWithProgress(RunKind kind, const std::string& sourcePath, const std::stri
     HANDLE progress = nullptr;
     const RunStatus status = copyBody({runProgress.doneBytes, runProgress.cancelCode},
                                       [&progress] { progress = startProgressThread(); });
-    runProgress.runKind = kNoRun;
+    // A cancel taken before this point wins even when the copy got to its end;
+    // after it, the progress window sees the run finished and leaves it be.
+    if (runProgress.runKind.exchange(kNoRun) == kCancelling) runProgress.cancelCode = kCancelConfirmed;
 
     if (status == RunStatus::Completed) {
         // A cancel confirmed while the finished file was being moved into place:

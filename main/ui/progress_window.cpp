@@ -96,9 +96,11 @@ bool answerExitRequest(HWND window) {
         if (MessageBoxA(window, question, kProductTitle, MB_YESNO | MB_ICONQUESTION) != IDYES) return false;
     }
     endAboutThread();
-    // Finished before the question or while it was open: the output is complete,
-    // and closing the window now ends the process as after any finished run.
-    if (runProgress.runKind == kNoRun) ExitProcess(1);
+    // The run may end at any moment: one exchange decides whether the cancel
+    // came first. Finished before the question or while it was open, the output
+    // is complete, and closing the window ends the process as after any finished run.
+    int running = kind;
+    if (kind == kNoRun || !runProgress.runKind.compare_exchange_strong(running, kCancelling)) ExitProcess(1);
     runProgress.cancelCode = kCancelConfirmed;
     return true;
 }
