@@ -11,5 +11,6 @@ void shutDownComputer(UINT exitFlags) {
     privileges.PrivilegeCount = 1;
     privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
     AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
+    if (token) CloseHandle(token);
     ExitWindowsEx(exitFlags, kPlannedUpgradeReason);
 }
