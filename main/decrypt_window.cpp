@@ -4,8 +4,7 @@
 #include "main/decrypt_checks.h"
 #include "main/run_state.h"
 #include "main/run_window.h"
-#include "main/ui/about_window.h"
-#include "main/ui/hot_spot_input.h"
+#include "main/ui/hot_spots.h"
 #include "main/ui/skinned_window.h"
 
 namespace {
@@ -96,12 +95,7 @@ void browse(HWND window) {
     browseForDestination(window, destinationField, "All Files\0*.*\0", defaultExtension);
 }
 
-void paintDecryptWindow(HWND window) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
-    drawTitle(dc);
-    drawLinks(dc);
-    drawOptionBoxes(dc);
+void paintOwnParts(HDC dc) {
     drawFrames(dc, kFrames, sizeof kFrames / sizeof kFrames[0]);
     if (hasPassword()) {
         drawFrames(dc, &kPasswordFrame, 1);
@@ -110,36 +104,27 @@ void paintDecryptWindow(HWND window) {
         drawWindowTexts(dc, &kNoPasswordText, 1);
     }
     drawWindowTexts(dc, kAlwaysTexts, sizeof kAlwaysTexts / sizeof kAlwaysTexts[0]);
-    EndPaint(window, &paint);
 }
 
-void onCommand(HWND window, int id) {
+// The destination field's notifications (521) are not looked at: a restored
+// file may get any name.
+bool handleOwnCommand(HWND window, int id) {
     switch (id) {
-    case closeButton: endWindowLoop(kWindowClosed); break;
-    case minimizeButton: minimizeOrRefuse(window, window); break;
-    case decryptButton: startDecryption(window); break;
-    case browseButton: browse(window); break;
-    default: handleAboutCommand(id); break;
+    case decryptButton: startDecryption(window); return true;
+    case browseButton: browse(window); return true;
+    default: return false;
     }
 }
+
+const int kVisibleHotSpots[] = {creditsLink, aboutLink, deleteEncryptedAfterDecryption, shutDownAfterDecryption};
+
+const RunWindowParts kDecryptWindow = {kVisibleHotSpots, sizeof kVisibleHotSpots / sizeof kVisibleHotSpots[0],
+                                       &decryptDragOrigin, paintOwnParts, handleOwnCommand};
 
 }  // namespace
 
 LRESULT CALLBACK decryptWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_CREATE: {
-        const int visible[] = {creditsLink, aboutLink, deleteEncryptedAfterDecryption, shutDownAfterDecryption};
-        showOnlyHotSpots(visible, 4);
-        return 0;
-    }
-    case WM_DESTROY: endWindowLoop(kWindowClosed); return 0;
-    case WM_PAINT: paintDecryptWindow(window); return 0;
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP: handlePointerMessage(window, message, wParam, lParam, decryptDragOrigin); return 0;
-    case WM_COMMAND: onCommand(window, LOWORD(wParam)); return 0;
-    default: return DefWindowProcA(window, message, wParam, lParam);
-    }
+    return runWindowMessage(kDecryptWindow, window, message, wParam, lParam);
 }
 
 void showDecryptWindow(const std::string& sourcePath, const std::string& proposedDestination,

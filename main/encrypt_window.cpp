@@ -6,8 +6,7 @@
 #include "main/encrypt_checks.h"
 #include "main/run_state.h"
 #include "main/run_window.h"
-#include "main/ui/about_window.h"
-#include "main/ui/hot_spot_input.h"
+#include "main/ui/hot_spots.h"
 #include "main/ui/skinned_window.h"
 
 namespace {
@@ -111,45 +110,29 @@ void guardExtension(HWND window) {
     }
 }
 
-void paintEncryptWindow(HWND window) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
-    drawTitle(dc);
-    drawLinks(dc);
-    drawOptionBoxes(dc);
+void paintOwnParts(HDC dc) {
     drawFrames(dc, kFrames, sizeof kFrames / sizeof kFrames[0]);
     drawWindowTexts(dc, kTexts, sizeof kTexts / sizeof kTexts[0]);
-    EndPaint(window, &paint);
 }
 
-void onCommand(HWND window, int id) {
+bool handleOwnCommand(HWND window, int id) {
     switch (id) {
-    case closeButton: endWindowLoop(kWindowClosed); break;
-    case minimizeButton: minimizeOrRefuse(window, window); break;
-    case encryptButton: startEncryption(window); break;
-    case browseButton: browse(window); break;
-    case destinationFieldId: guardExtension(window); break;
-    default: handleAboutCommand(id); break;
+    case encryptButton: startEncryption(window); return true;
+    case browseButton: browse(window); return true;
+    case destinationFieldId: guardExtension(window); return true;
+    default: return false;
     }
 }
+
+const int kVisibleHotSpots[] = {creditsLink, aboutLink, deleteOriginalAfterEncryption, shutDownAfterEncryption};
+
+const RunWindowParts kEncryptWindow = {kVisibleHotSpots, sizeof kVisibleHotSpots / sizeof kVisibleHotSpots[0],
+                                       &encryptDragOrigin, paintOwnParts, handleOwnCommand};
 
 }  // namespace
 
 LRESULT CALLBACK encryptWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_CREATE: {
-        const int visible[] = {creditsLink, aboutLink, deleteOriginalAfterEncryption, shutDownAfterEncryption};
-        showOnlyHotSpots(visible, 4);
-        return 0;
-    }
-    case WM_DESTROY: endWindowLoop(kWindowClosed); return 0;
-    case WM_PAINT: paintEncryptWindow(window); return 0;
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP: handlePointerMessage(window, message, wParam, lParam, encryptDragOrigin); return 0;
-    case WM_COMMAND: onCommand(window, LOWORD(wParam)); return 0;
-    default: return DefWindowProcA(window, message, wParam, lParam);
-    }
+    return runWindowMessage(kEncryptWindow, window, message, wParam, lParam);
 }
 
 void showEncryptWindow(const std::string& sourcePath, const std::string& proposedDestination) {

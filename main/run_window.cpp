@@ -9,11 +9,49 @@
 #include "main/encrypt_checks.h"
 #include "main/run_state.h"
 #include "main/ui/about_window.h"
+#include "main/ui/hot_spot_input.h"
 #include "main/ui/skinned_window.h"
 
 const GradientColours kRedFade = {255, 0, 0, 0, 0, 0};
 const GradientColours kCyanFade = {25, 255, 255, 0, 0, 0};
 const GradientColours kGreenFade = {0, 255, 0, 0, 0, 0};
+
+namespace {
+
+void paintRunWindow(const RunWindowParts& parts, HWND window) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    drawTitle(dc);
+    drawLinks(dc);
+    drawOptionBoxes(dc);
+    parts.paintOwnParts(dc);
+    EndPaint(window, &paint);
+}
+
+void onCommand(const RunWindowParts& parts, HWND window, int id) {
+    switch (id) {
+    case closeButton: endWindowLoop(kWindowClosed); break;
+    case minimizeButton: minimizeOrRefuse(window, window); break;
+    default:
+        if (!parts.handleOwnCommand(window, id)) handleAboutCommand(id);
+        break;
+    }
+}
+
+}  // namespace
+
+LRESULT runWindowMessage(const RunWindowParts& parts, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE: showOnlyHotSpots(parts.visibleHotSpots, parts.visibleHotSpotCount); return 0;
+    case WM_DESTROY: endWindowLoop(kWindowClosed); return 0;
+    case WM_PAINT: paintRunWindow(parts, window); return 0;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP: handlePointerMessage(window, message, wParam, lParam, *parts.dragOrigin); return 0;
+    case WM_COMMAND: onCommand(parts, window, LOWORD(wParam)); return 0;
+    default: return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
 
 HWND createRunWindow(const char* className, WNDPROC windowProc, const char* failureNumber) {
     registerSkinnedClass(className, programInstance, nullptr, windowProc);

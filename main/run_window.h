@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "common/gradient.h"
+#include "main/ui/hot_spots.h"
 
 extern const GradientColours kRedFade;
 extern const GradientColours kCyanFade;
@@ -23,6 +24,23 @@ struct WindowText {
 struct Frame {
     int left, top, right, bottom;
 };
+
+// What sets the encrypt and decrypt windows apart; their procedures share the rest.
+struct RunWindowParts {
+    const int* visibleHotSpots;  // made visible in WM_CREATE
+    int visibleHotSpotCount;
+    DragOrigin* dragOrigin;      // this window kind's own
+    // Frames and texts, painted after the title, the links and the option boxes.
+    void (*paintOwnParts)(HDC dc);
+    // The window's own WM_COMMAND identifiers; false for any other.
+    bool (*handleOwnCommand)(HWND window, int commandId);
+};
+
+// The procedure both windows share: hot spots in WM_CREATE, the quit message
+// (windowResult 1) on WM_DESTROY and closeButton, painting, pointer and drag,
+// minimise with the refusal box owned by the window, the about and credits
+// commands. Every other message goes to DefWindowProcA.
+LRESULT runWindowMessage(const RunWindowParts& parts, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Registers the class, creates the window at windowX, windowY and shows it; a
 // window that cannot be created is reported with `failureNumber`.
