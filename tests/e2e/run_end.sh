@@ -18,8 +18,8 @@ full_bar() {
     cat <<EOF
 move-to ClassThreadDispSta 700 300
 expect-pixel ClassThreadDispSta 128 417 230 230 230
-expect-pixel ClassThreadDispSta 129 417 255 70 50
-expect-pixel ClassThreadDispSta 640 417 50 70 255
+expect-pixel ClassThreadDispSta 129 417 255 25 0
+expect-pixel ClassThreadDispSta 640 417 0 25 255
 expect-pixel ClassThreadDispSta 641 417 230 230 230
 EOF
 }

@@ -61,18 +61,13 @@ Image progressSkin() {
 }
 
 Image barStrip() {
+    // Every row runs from the red end to the blue end; green never falls below
+    // 25, so no pixel is the transparent black.
     const Rgb left{255, 25, 0};
     const Rgb right{0, 25, 255};
     Image strip(512, 15);
-    for (int y = 0; y < strip.height; y++) {
-        // A lighter band across the middle rows gives the bar some depth; green
-        // never falls below 25, so no pixel is the transparent black.
-        const double light = 0.25 * (1.0 - std::fabs(y - 5.0) / 9.0);
-        for (int x = 0; x < strip.width; x++) {
-            const Rgb base = mix(left, right, x / 511.0);
-            strip.at(x, y) = mix(base, kWhite, light > 0 ? light : 0);
-        }
-    }
+    for (int y = 0; y < strip.height; y++)
+        for (int x = 0; x < strip.width; x++) strip.at(x, y) = mix(left, right, x / 511.0);
     return strip;
 }
 
