@@ -23,9 +23,25 @@ int fail(const std::string& message) {
     return kExitFailure;
 }
 
-// Long paths are shortened in messages so that a refusal stays one line.
+// How a path or name appears in a message: long ones shortened so that a refusal
+// stays one line, control characters as \xNN. Names may come from a file's
+// header (a stored name, a destination proposed from it), not from the user, and
+// a crafted one must not drive the terminal.
 std::string shown(const std::string& path) {
-    return path.size() <= 120 ? path : path.substr(0, 60) + "..." + path.substr(path.size() - 40);
+    const std::string shortened =
+        path.size() <= 120 ? path : path.substr(0, 60) + "..." + path.substr(path.size() - 40);
+    std::string text;
+    for (const char c : shortened) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+            text += escaped;
+        } else {
+            text += c;
+        }
+    }
+    return text;
 }
 
 std::string tooLongMessage(const std::string& path) {
@@ -72,23 +88,6 @@ std::string headerProblemText(const std::string& path, const FileHeader& header,
     return shown(path) + " has a damaged header: password length " +
            std::to_string(header.bytes[kPasswordLengthOffset]) + " (at most " + std::to_string(kMaxPasswordLength) +
            ")";
-}
-
-// The stored name comes from the file, not from the user: control characters
-// are shown as \xNN so that a crafted name cannot drive the terminal.
-std::string printableName(const std::string& name) {
-    std::string text;
-    for (const char c : name) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F) {
-            char escaped[5];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
-            text += escaped;
-        } else {
-            text += c;
-        }
-    }
-    return text;
 }
 
 std::string runFailureText(RunStatus status, const std::string& source, const std::string& destination) {
@@ -243,7 +242,7 @@ int infoCommand(const std::string& path) {
     if (!hasHeader(path, header)) return fail(shown(path) + " is not an encrypted file");
     const HeaderFields fields = readHeaderFields(header);
     if (fields.problem != HeaderProblem::None) return fail(headerProblemText(path, header, fields.problem));
-    std::printf("stored name: %s\n", printableName(fields.storedName).c_str());
+    std::printf("stored name: %s\n", shown(fields.storedName).c_str());
     std::printf("password:    %s\n", fields.password.empty() ? "no" : "yes");
     std::printf("body:        %llu bytes\n", static_cast<unsigned long long>(fileSize(path) - kHeaderSize));
     return std::fflush(stdout) == 0 ? kExitSuccess : kExitFailure;
