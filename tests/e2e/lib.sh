@@ -18,6 +18,16 @@ ZV_SCREEN=1024x768x24
 ZV_TITLE="ZORVANEX(version-3.1)"
 
 export WINEDEBUG=-all
+# The 64-bit loader, straight: with wine32 installed, `wine` starts the 32-bit
+# loader first even for a 64-bit program (under qemu about 50 times slower).
+# Wine derives the 32-bit loader from WINELOADER when a program starts one.
+if [ -x /usr/lib/wine/wine64 ]; then
+    ZV_WINE=/usr/lib/wine/wine64
+else
+    ZV_WINE=$(command -v wine || echo wine)
+fi
+export WINELOADER=$ZV_WINE
+wine() { "$ZV_WINE" "$@"; }
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 e2e_die() {
@@ -52,7 +62,7 @@ e2e_make_template() {
     local settings
     settings=$(WINEPREFIX=$scratch/prefix e2e_winpath_in_prefix "$ZV_SOURCE_DIR/tests/e2e/wine_settings.reg")
     WINEPREFIX=$scratch/prefix xvfb-run -a -s "-screen 0 $ZV_SCREEN -nolisten tcp" \
-        bash -c 'wineboot -i && wine regedit /S "$1" && wineserver -w' _ "$settings" \
+        bash -c '"$2" wineboot -i && "$2" regedit /S "$1" && wineserver -w' _ "$settings" "$ZV_WINE" \
         || { rm -rf "$scratch"; e2e_die "wineboot failed"; }
     printf '%s\n' "$stamp" >"$scratch/prefix/.zv-ready"
     rm -rf "$ZV_TEMPLATE"
