@@ -379,6 +379,44 @@ bool expectPixelCommand(const Args& args, const std::string&) {
                 args[2].c_str(), r, g, b, (got >> 16) & 0xFF, (got >> 8) & 0xFF, got & 0xFF);
 }
 
+// Text is checked by its colour somewhere within a character's cell: which
+// pixels of a glyph are set depends on the font's rasterisation.
+bool areaAt(const Args& args, Picture& picture, RECT& screen) {
+    HWND top = nullptr;
+    POINT corner = {};
+    long width = 0, height = 0;
+    if (!window(args[0], top) || !point(args, 1, corner) || !number(args[3], width) || !number(args[4], height)) {
+        return false;
+    }
+    if (width <= 0 || height <= 0) return fail("an area needs a positive width and height");
+    ClientToScreen(top, &corner);
+    screen = {corner.x, corner.y, corner.x + width, corner.y + height};
+    if (captureScreenRect(screen, picture)) return true;
+    return fail("could not read the screen at %ld,%ld", screen.left, screen.top);
+}
+
+bool colourInAreaCommand(const Args& args, bool wanted) {
+    long r = 0, g = 0, b = 0;
+    if (!number(args[5], r) || !number(args[6], g) || !number(args[7], b)) return false;
+    const uint32_t colour = rgbOf(static_cast<int>(r), static_cast<int>(g), static_cast<int>(b));
+    Picture picture;
+    RECT screen = {};
+    size_t found = 0;
+    const bool met = pollUntil(session.defaultTimeoutMs, [&] {
+        if (!areaAt(args, picture, screen)) return false;
+        found = pixelsOfColour(picture, colour);
+        return (found > 0) == wanted;
+    });
+    if (met) return true;
+    return fail("%s %s %s,%s %sx%s: expected %s pixel of %ld %ld %ld, found %lu of %lu",
+                wanted ? "expect-pixel-in" : "expect-no-pixel-in", args[0].c_str(), args[1].c_str(), args[2].c_str(),
+                args[3].c_str(), args[4].c_str(), wanted ? "a" : "no", r, g, b, static_cast<unsigned long>(found),
+                static_cast<unsigned long>(picture.pixels.size()));
+}
+
+bool expectPixelInCommand(const Args& args, const std::string&) { return colourInAreaCommand(args, true); }
+bool expectNoPixelInCommand(const Args& args, const std::string&) { return colourInAreaCommand(args, false); }
+
 // ---- files
 
 bool fileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
@@ -443,6 +481,9 @@ const Command kCommands[] = {
     {"capture-screen", 1, 1, "capture-screen FILE.bmp", captureScreenCommand},
     {"print-pixel", 3, 3, "print-pixel WINDOW X Y", printPixelCommand},
     {"expect-pixel", 6, 6, "expect-pixel WINDOW X Y R G B", expectPixelCommand},
+    {"expect-pixel-in", 8, 8, "expect-pixel-in WINDOW X Y WIDTH HEIGHT R G B   (somewhere in the area)",
+     expectPixelInCommand},
+    {"expect-no-pixel-in", 8, 8, "expect-no-pixel-in WINDOW X Y WIDTH HEIGHT R G B", expectNoPixelInCommand},
     {"expect-file", 1, 1, "expect-file PATH", expectFileCommand},
     {"expect-no-file", 1, 1, "expect-no-file PATH", expectNoFileCommand},
     {"timeout", 1, 1, "timeout MILLISECONDS         (default for every wait and expectation)", timeoutCommand},

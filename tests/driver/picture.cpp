@@ -53,3 +53,9 @@ size_t differingPixels(const Picture& a, const Picture& b) {
     for (size_t i = 0; i < a.pixels.size(); ++i) count += a.pixels[i] != b.pixels[i];
     return count;
 }
+
+size_t pixelsOfColour(const Picture& picture, uint32_t rgb) {
+    size_t count = 0;
+    for (uint32_t pixel : picture.pixels) count += pixel == rgb;
+    return count;
+}

@@ -25,3 +25,6 @@ bool writeBmpFile(const std::string& path, const Picture& picture);
 
 // How many pixels differ; pictures of different sizes differ everywhere.
 size_t differingPixels(const Picture& a, const Picture& b);
+
+// How many pixels have exactly this colour (0x00RRGGBB).
+size_t pixelsOfColour(const Picture& picture, uint32_t rgb);

@@ -10,11 +10,14 @@ main=$(winpath "$ZV_MAIN_EXE")
 mkdir -p "$E2E_C/docs"
 printf 'plain text\n' >"$E2E_C/docs/report.doc"
 
-# Under the underline of "ABOUT THE SOFTWARE", at its twelfth character: the
-# heading's gradient there on the about page, the bare skin on the credits page
-# (its heading is not underlined).
-about_page="300 107 99 99 0"
-credits_page="300 107 255 162 69"
+# Which page is shown, by its heading (45 pixels high, a character every 14
+# pixels, yellow fading to black): "ABOUT THE SOFTWARE" from x = 145, its
+# twelfth character in RGB(99, 99, 0); "CREDITS" from x = 220. Text is checked
+# by a colour somewhere in a character's cell, never at one pixel of a glyph.
+about_page="expect-pixel-in ClassThreadAbout 145 70 14 46 255 255 0
+expect-pixel-in ClassThreadAbout 299 70 14 46 99 99 0"
+credits_page="expect-pixel-in ClassThreadAbout 220 70 14 46 255 255 0
+expect-no-pixel-in ClassThreadAbout 145 70 14 46 255 255 0"
 
 drv <<EOF
 start "$main" "C:\docs\report.doc"
@@ -26,21 +29,25 @@ expect-pixel EncryptClass1 785 467 0 0 255
 expect-pixel EncryptClass1 7 7 255 255 0
 expect-pixel EncryptClass1 780 462 255 255 0
 expect-pixel EncryptClass1 10 440 0 0 0
-# The title's underline: its first character in RGB(17, 255, 215), its last
-# (t = 20/21) in RGB(17, 12, 215); the title starts at x = 247.
-expect-pixel EncryptClass1 249 49 17 255 215
-expect-pixel EncryptClass1 534 49 17 12 215
-# "Credits" is teal under the pointer and yellow again away from it.
+# The title, from x = 247 a character every 14 pixels: its first character in
+# RGB(17, 255, 215), its last (t = 20/21) in RGB(17, 12, 215).
+expect-pixel-in EncryptClass1 247 12 14 45 17 255 215
+expect-pixel-in EncryptClass1 527 12 14 45 17 12 215
+expect-no-pixel-in EncryptClass1 527 12 14 45 17 255 215
+# "Credits" (from 15, 19; 7 by 16 pixels a character) is teal under the
+# pointer and yellow again away from it.
 move-to EncryptClass1 30 28
-expect-pixel EncryptClass1 19 28 0 155 155
+expect-pixel-in EncryptClass1 15 19 14 16 0 155 155
+expect-no-pixel-in EncryptClass1 15 19 14 16 255 255 10
 move-to EncryptClass1 500 380
-expect-pixel EncryptClass1 19 28 255 255 10
+expect-pixel-in EncryptClass1 15 19 14 16 255 255 10
+expect-no-pixel-in EncryptClass1 15 19 14 16 0 155 155
 capture EncryptClass1 encrypt-window.bmp
 
 click-at EncryptClass1 40 48
 wait-window ClassThreadAbout
 expect-rect ClassThreadAbout 10 10 788 470
-expect-pixel ClassThreadAbout $about_page
+$about_page
 # The frame around the picture.
 expect-pixel ClassThreadAbout 543 200 0 155 155
 capture ClassThreadAbout about-page.bmp
@@ -50,7 +57,7 @@ drag ClassThreadAbout 400 420 620 700
 expect-rect ClassThreadAbout 230 290 788 470
 
 click-at EncryptClass1 30 28
-expect-pixel ClassThreadAbout $credits_page
+$credits_page
 expect-rect ClassThreadAbout 230 290 788 470
 capture ClassThreadAbout credits-page.bmp
 
@@ -59,12 +66,12 @@ wait-gone ClassThreadAbout
 click-at EncryptClass1 40 48
 wait-window ClassThreadAbout
 expect-rect ClassThreadAbout 230 290 788 470
-expect-pixel ClassThreadAbout $about_page
+$about_page
 
 # The about link again replaces the window, still on the about page, in place.
 click-at EncryptClass1 40 48
 expect-rect ClassThreadAbout 230 290 788 470
-expect-pixel ClassThreadAbout $about_page
+$about_page
 list-windows
 click EncryptClass1 #421
 expect-exit 1

@@ -23,6 +23,8 @@ expect-state ZdriverSample Button:0 enabled
 list-controls ZdriverSample
 expect-pixel ZdriverSample 20 20 200 30 40
 expect-pixel ZdriverSample 80 30 0 0 255
+expect-pixel-in ZdriverSample 70 20 20 20 0 0 255
+expect-no-pixel-in ZdriverSample 70 20 20 20 0 160 0
 move-to ZdriverSample 300 20
 expect-text ZdriverSample #107 "mouse 300,20"
 click-at ZdriverSample 80 30
@@ -114,6 +116,19 @@ grep -qF 'FAILED at line 3' <<<"$output" || e2e_fail "the failure does not name 
 if grep -qF '> 4:' <<<"$output"; then e2e_fail "the script went on after a failure"; fi
 failure_shots=("$E2E_SHOTS"/*-failure-screen.bmp)
 expect_file "${failure_shots[0]}"
+
+# An area check says what it looked for and how much it saw.
+status=0
+output=$(drv <<EOF
+timeout 500
+start "$sample"
+expect-pixel-in ZdriverSample 70 20 20 20 1 2 3
+EOF
+) || status=$?
+echo "$output"
+expect_eq "status of a failed area check" 1 "$status"
+grep -qF 'FAIL: expect-pixel-in ZdriverSample 70,20 20x20: expected a pixel of 1 2 3, found 0 of 400' <<<"$output" ||
+    e2e_fail "the failed area check does not say what it expected and saw"
 
 status=0
 output=$(drv <<EOF

@@ -27,6 +27,10 @@ else
     ZV_WINE=$(command -v wine || echo wine)
 fi
 export WINELOADER=$ZV_WINE
+# Pictures of text depend on fonts: Wine sees only the fonts the project
+# installs (fonts.conf), and the faces the programs ask for are mapped to one
+# of them (wine_settings.reg).
+export FONTCONFIG_FILE=$ZV_SOURCE_DIR/tests/e2e/fonts.conf
 wine() { "$ZV_WINE" "$@"; }
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
@@ -39,7 +43,8 @@ e2e_die() {
 
 # What the template depends on: a new Wine or new settings make a new template.
 e2e_template_stamp() {
-    printf '%s\n' "$(wine --version 2>/dev/null)" "$(cksum <"$ZV_SOURCE_DIR/tests/e2e/wine_settings.reg")"
+    printf '%s\n' "$(wine --version 2>/dev/null)" "$(cksum <"$ZV_SOURCE_DIR/tests/e2e/wine_settings.reg")" \
+        "$(cksum <"$FONTCONFIG_FILE")" "wine32: $([ -x /usr/lib/wine/wine ] && echo yes || echo no)"
 }
 
 # Makes the template unless an up-to-date one exists. Safe against a second
