@@ -31,7 +31,7 @@ bool timeoutAt(const Args& args, size_t index, DWORD& timeoutMs) {
     if (args.size() <= index) return true;
     long value = 0;
     if (!number(args[index], value) || value < 0) return fail("bad timeout %s", args[index].c_str());
-    timeoutMs = static_cast<DWORD>(value);
+    timeoutMs = scaledTimeout(static_cast<DWORD>(value));
     return true;
 }
 
@@ -60,9 +60,10 @@ POINT controlCentre(HWND top, HWND control) {
 
 bool sendText(HWND control, UINT message, WPARAM wParam, LPARAM lParam, const char* what) {
     DWORD_PTR ignored = 0;
-    if (SendMessageTimeoutA(control, message, wParam, lParam, SMTO_ABORTIFHUNG, kSendTimeoutMs, &ignored)) return true;
+    const UINT timeoutMs = static_cast<UINT>(scaledTimeout(kSendTimeoutMs));
+    if (SendMessageTimeoutA(control, message, wParam, lParam, SMTO_ABORTIFHUNG, timeoutMs, &ignored)) return true;
     return fail("%s: the %s control did not return within %u ms (did it open a modal window?)", what,
-                classNameOf(control).c_str(), kSendTimeoutMs);
+                classNameOf(control).c_str(), timeoutMs);
 }
 
 // ---- programs
@@ -239,7 +240,7 @@ bool stateHolds(HWND control, const std::string& state, bool& known) {
     if (state == "visible") return IsWindowVisible(control);
     if (state == "hidden") return !IsWindowVisible(control);
     DWORD_PTR check = 0;
-    SendMessageTimeoutA(control, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &check);
+    SendMessageTimeoutA(control, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, scaledTimeout(kSendTimeoutMs), &check);
     if (state == "checked") return check == BST_CHECKED;
     if (state == "unchecked") return check == BST_UNCHECKED;
     known = false;
@@ -436,7 +437,7 @@ bool expectNoFileCommand(const Args& args, const std::string&) {
 bool timeoutCommand(const Args& args, const std::string&) {
     long value = 0;
     if (!number(args[0], value) || value < 0) return false;
-    session.defaultTimeoutMs = static_cast<DWORD>(value);
+    session.defaultTimeoutMs = scaledTimeout(static_cast<DWORD>(value));
     return true;
 }
 

@@ -12,12 +12,16 @@ struct DriverSession {
     HANDLE lastProcess = nullptr;   // the one expect-exit waits for
     DWORD lastProcessId = 0;
     DWORD defaultTimeoutMs = 10000;
+    DWORD waitScale = 1;            // every timeout is multiplied by it (slow emulated programs)
     std::string shotsFolder;        // automatic pictures of every window waited for; empty: none
     int shotCount = 0;
     HWND currentDialog = nullptr;   // the box or file dialog the last wait found
 };
 
 extern DriverSession session;
+
+// A timeout as a script or the driver gives it, scaled for this session.
+inline DWORD scaledTimeout(DWORD timeoutMs) { return timeoutMs * session.waitScale; }
 
 // Prints one line of information, indented under the command that produced it.
 void note(const char* format, ...) __attribute__((format(gnu_printf, 1, 2)));

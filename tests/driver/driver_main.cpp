@@ -2,11 +2,12 @@
 // a line, and exits 0 when every command succeeded, 1 at the first failed one
 // (after printing what it expected and what it got), 2 for a bad script.
 //
-//   zdriver [--shots FOLDER [--first-shot N]] SCRIPT    (SCRIPT "-" reads standard input)
+//   zdriver [--shots FOLDER [--first-shot N]] [--wait-scale N] SCRIPT    (SCRIPT "-" reads standard input)
 //
 // With --shots, every window that wait-window, wait-box or wait-file-dialog finds
 // is captured into FOLDER as NN-what.bmp, numbered on from N (default 0), and a
-// failure captures the whole screen as NN-failure-screen.bmp.
+// failure captures the whole screen as NN-failure-screen.bmp. --wait-scale
+// multiplies every timeout, for programs that start slowly (emulated 32-bit code).
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -82,7 +83,7 @@ bool readScript(std::istream& in, std::vector<ScriptLine>& lines) {
 }
 
 int usage() {
-    std::printf("usage: zdriver [--shots FOLDER [--first-shot N]] SCRIPT|-\ncommands:\n");
+    std::printf("usage: zdriver [--shots FOLDER [--first-shot N]] [--wait-scale N] SCRIPT|-\ncommands:\n");
     printUsage();
     return 2;
 }
@@ -100,6 +101,11 @@ int main(int argc, char** argv) {
             session.shotsFolder = argv[++i];
         } else if (std::strcmp(argv[i], "--first-shot") == 0 && i + 1 < argc) {
             session.shotCount = std::atoi(argv[++i]);
+        } else if (std::strcmp(argv[i], "--wait-scale") == 0 && i + 1 < argc) {
+            const int scale = std::atoi(argv[++i]);
+            if (scale < 1) return usage();
+            session.waitScale = static_cast<DWORD>(scale);
+            session.defaultTimeoutMs = scaledTimeout(session.defaultTimeoutMs);
         } else if (scriptPath.empty()) {
             scriptPath = argv[i];
         } else {

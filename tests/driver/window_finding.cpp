@@ -52,11 +52,14 @@ std::string classNameOf(HWND window) {
 
 std::string textOf(HWND window) {
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &length)) return "";
+    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, scaledTimeout(kAnswerTimeoutMs),
+                             &length)) {
+        return "";
+    }
     std::vector<char> text(length + 1, '\0');
     DWORD_PTR copied = 0;
     if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
-                             kAnswerTimeoutMs, &copied)) {
+                             scaledTimeout(kAnswerTimeoutMs), &copied)) {
         return "";
     }
     return std::string(text.data(), std::min<size_t>(copied, length));
@@ -148,7 +151,8 @@ void listControls(HWND window) {
 
 bool roundTrip(HWND window) {
     DWORD_PTR ignored = 0;
-    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &ignored) != 0;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, scaledTimeout(kAnswerTimeoutMs),
+                               &ignored) != 0;
 }
 
 void settle(HWND window, DWORD timeoutMs) {

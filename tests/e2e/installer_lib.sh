@@ -2,8 +2,16 @@
 ZV_SETUP_EXE="$ZV_BUILD_DIR/installer/ZORVANEX(version-3.1) SETUP.exe"
 ZV_UNINSTALL_EXE="$ZV_BUILD_DIR/uninstaller/UNINSTALL.exe"
 ZV_SETUP_NAME="ZORVANEX(version-3.1) SETUP.exe"
-ZV_INSTALL_DIR_WIN='C:\Program Files\Pelk Softwares\ZORVANEX(version-3.1)\'
-ZV_UNINSTALL_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\ZORVANEX'
+# A 32-bit installer on 64-bit Windows gets the 32-bit Program Files folder, and
+# its HKLM\Software keys go to the 32-bit view (WOW6432Node), as on Windows.
+if [ "${ZV_I686:-0}" = 1 ]; then
+    ZV_PROGRAM_FILES='Program Files (x86)'
+    ZV_UNINSTALL_KEY='HKLM\Software\WOW6432Node\Microsoft\Windows\CurrentVersion\Uninstall\ZORVANEX'
+else
+    ZV_PROGRAM_FILES='Program Files'
+    ZV_UNINSTALL_KEY='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\ZORVANEX'
+fi
+ZV_INSTALL_DIR_WIN="C:\\$ZV_PROGRAM_FILES\\Pelk Softwares\\ZORVANEX(version-3.1)\\"
 
 # Copies the installer into C:\setup\ under its proper name (or NAME).
 installer_copy() {
@@ -14,7 +22,7 @@ installer_copy() {
 }
 
 installer_install_dir() {
-    printf '%s' "$E2E_C/Program Files/Pelk Softwares/ZORVANEX(version-3.1)"
+    printf '%s' "$E2E_C/$ZV_PROGRAM_FILES/Pelk Softwares/ZORVANEX(version-3.1)"
 }
 
 # reg_value KEY [VALUE]: the data of a REG_SZ value, or nothing when it is missing.

@@ -21,7 +21,7 @@ expect-exit 1
 EOF
 expect_no_file "$E2E_C/setup/setup.exe"
 expect_same_bytes "renamed back" "$ZV_SETUP_EXE" "$E2E_C/setup/$ZV_SETUP_NAME"
-expect_no_file "$E2E_C/Program Files/Pelk Softwares"
+expect_no_file "$E2E_C/$ZV_PROGRAM_FILES/Pelk Softwares"
 expect_eq "registry after the refusal" "" "$(reg_value "$ZV_UNINSTALL_KEY" DisplayName)"
 
 # Only the letters' case differs: the wizard opens; X and Yes end it.

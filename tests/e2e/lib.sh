@@ -7,12 +7,17 @@
 set -euo pipefail
 
 ZV_SOURCE_DIR=${ZV_SOURCE_DIR:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
+# The programs under test come from ZV_BUILD_DIR; the driver, the fixtures and
+# the template prefix from ZV_TOOLS_DIR, a win64 build: the i686 programs are
+# driven by the 64-bit driver, which starts quickly even where 32-bit code is
+# emulated.
 ZV_BUILD_DIR=${ZV_BUILD_DIR:-$ZV_SOURCE_DIR/build/win64}
-ZV_DRIVER=$ZV_BUILD_DIR/tests/driver/zdriver.exe
-ZV_SAMPLE=$ZV_BUILD_DIR/tests/driver/sample/zsample.exe
-ZV_FIXTURE=$ZV_BUILD_DIR/tests/e2e/zfixture.exe
+ZV_TOOLS_DIR=${ZV_TOOLS_DIR:-$ZV_BUILD_DIR}
+ZV_DRIVER=$ZV_TOOLS_DIR/tests/driver/zdriver.exe
+ZV_SAMPLE=$ZV_TOOLS_DIR/tests/driver/sample/zsample.exe
+ZV_FIXTURE=$ZV_TOOLS_DIR/tests/e2e/zfixture.exe
 ZV_MAIN_EXE="$ZV_BUILD_DIR/main/ZORVANEX installed component.exe"
-ZV_TEMPLATE=$ZV_BUILD_DIR/e2e/template
+ZV_TEMPLATE=$ZV_TOOLS_DIR/e2e/template
 ZV_SCREENSHOTS=$ZV_BUILD_DIR/screenshots
 ZV_SCREEN=1024x768x24
 ZV_TITLE="ZORVANEX(version-3.1)"
@@ -31,6 +36,20 @@ export WINELOADER=$ZV_WINE
 # installs (fonts.conf), and the faces the programs ask for are mapped to one
 # of them (wine_settings.reg).
 export FONTCONFIG_FILE=$ZV_SOURCE_DIR/tests/e2e/fonts.conf
+
+# Every wait of the driver and of the harness is multiplied by this. The i686
+# stage (ZV_I686=1) needs more time per program start: a little in WoW64, and
+# about 45 s where qemu-i386 runs the 32-bit side (binfmt_misc).
+e2e_wait_scale() {
+    if [ "${ZV_I686:-0}" != 1 ]; then
+        echo 1
+    elif grep -qs '^enabled' /proc/sys/fs/binfmt_misc/qemu-i386; then
+        echo 8
+    else
+        echo 2
+    fi
+}
+ZV_WAIT_SCALE=${ZV_WAIT_SCALE:-$(e2e_wait_scale)}
 wine() { "$ZV_WINE" "$@"; }
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
@@ -106,10 +125,11 @@ e2e_begin() {
     E2E_NAME=${E2E_NAME:-$(basename "$0" .sh)}
     if [ -z "${ZV_E2E_UNDER_XVFB:-}" ]; then
         [ -f "$ZV_TEMPLATE/.zv-ready" ] || e2e_make_template
-        ZV_E2E_UNDER_XVFB=1 exec timeout -k 10 "${ZV_E2E_TIMEOUT:-150}" \
+        ZV_E2E_UNDER_XVFB=1 exec timeout -k 10 "$((${ZV_E2E_TIMEOUT:-150} * ZV_WAIT_SCALE))" \
             xvfb-run -a -s "-screen 0 $ZV_SCREEN -nolisten tcp" bash "$0" "$@"
     fi
     [ -f "$ZV_DRIVER" ] || e2e_die "no driver at $ZV_DRIVER (build the win64 preset first)"
+    [ -f "$ZV_MAIN_EXE" ] || e2e_die "no main program at $ZV_MAIN_EXE"
 
     E2E_RUN=$(mktemp -d /tmp/zv-e2e.XXXXXX)
     trap e2e_end EXIT
@@ -123,7 +143,7 @@ e2e_begin() {
     rm -rf "${ZV_SCREENSHOTS:?}/$E2E_NAME"
     cd "$E2E_WORK"
     E2E_STARTED=$SECONDS
-    echo "e2e: $E2E_NAME in $E2E_RUN on display $DISPLAY"
+    echo "e2e: $E2E_NAME in $E2E_RUN on display $DISPLAY (programs of $ZV_BUILD_DIR, waits x$ZV_WAIT_SCALE)"
 }
 
 # Runs at exit: stops every Wine process of the prefix, keeps the pictures as
@@ -204,7 +224,7 @@ drv() {
     local started=$SECONDS status=0
     local shot_options=(--shots "$(winpath "$E2E_SHOTS")" --first-shot "$shots")
     [ -z "${E2E_NO_SHOTS:-}" ] || shot_options=()
-    wine "$ZV_DRIVER" "${shot_options[@]}" "$(winpath "$script")" || status=$?
+    wine "$ZV_DRIVER" "${shot_options[@]}" --wait-scale "$ZV_WAIT_SCALE" "$(winpath "$script")" || status=$?
     echo "== driver step $E2E_STEP: status $status after $((SECONDS - started)) s"
     return "$status"
 }
