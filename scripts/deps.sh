@@ -15,6 +15,9 @@ packages=(
   # The portable code's unit tests on a 32-bit ABI: a static i686 Linux build,
   # run through qemu-i386 where the kernel runs no 32-bit code itself.
   g++-i686-linux-gnu qemu-user
+  # ept's manual page and Debian package: man and col to check the page,
+  # dpkg-shlibdeps and file for CPack's Depends line
+  man-db bsdextrautils dpkg-dev file
 )
 # The benchmark compares against these; they are small.
 [ "${ZORVANEX_BENCH_DEPS:-0}" = 1 ] && packages+=(openssl gnupg time)

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Drives the built ept binary end to end: round trips, refusals, exit statuses
-# and what it prints. Usage: ept_cli_test.sh path/to/ept
+# and what it prints. Usage: ept_cli_test.sh path/to/ept VERSION
 set -u
 ept=$(realpath "$1")
+version=$2
 work=$(mktemp -d "${TMPDIR:-/tmp}/ept-cli-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
@@ -126,12 +127,113 @@ run '' encrypt $'bell\a\033[2J.txt' -o escape.ept --no-password
 run '' info escape.ept
 expect "info: control characters escaped" 'stored name: bell\x07\x1B[2J.txt' "$(sed -n 1p out.txt)"
 
-# Usage errors: status 2.
-for args in "" "bogus" "encrypt" "encrypt a b" "encrypt a --bogus" "encrypt a -o" \
-    "encrypt a --no-password --password-stdin" "decrypt a --no-password" "info a -o b" "info"; do
+# Many files in one call. Each gets its own destination; one password line on
+# standard input serves them all (a second read would find none).
+mkdir many && cd many || exit 1
+printf 'one' >one.txt
+printf 'two' >two.doc
+: >empty
+run $'pw\n' encrypt one.txt two.doc empty --password-stdin
+expect "many: status" 0 "$rc"
+expect "many: only the summary" "ept: 3 succeeded, 0 failed" "$err"
+expect "many: each beside its source" "empty.ept one.ept two.ept" "$(echo *.ept)"
+mkdir back && mv ./*.ept back/
+run $'pw\n' decrypt back/*.ept --password-stdin
+expect "many back: status" 0 "$rc"
+expect "many back: contents" "one|two|" "$(cat back/one.txt)|$(cat back/two.doc)|$(cat back/empty)"
+cd .. || exit 1
+
+# One of three missing: the other two are done, the missing one has its own line.
+mkdir gap && cd gap || exit 1
+printf '1' >first.txt
+printf '3' >third.txt
+run '' encrypt first.txt missing.txt third.txt --no-password
+expect "gap: status" 1 "$rc"
+expect "gap: the others written" "first.ept third.ept" "$(echo *.ept)"
+expect "gap: lines on stderr ($err)" 2 "$(wc -l <err.txt)"
+case $(sed -n 1p err.txt) in *"cannot open missing.txt"*) ;; *) expect "gap: failure line" "...missing.txt..." "$err" ;; esac
+expect "gap: summary last" "ept: 2 succeeded, 1 failed" "$(sed -n 2p err.txt)"
+# Files without a password decrypt with no terminal and no --password-stdin.
+mkdir out && mv first.ept third.ept out/
+run '' decrypt out/first.ept out/third.ept
+expect "no password needed: status" 0 "$rc"
+expect "no password needed: contents" "13" "$(cat out/first.txt out/third.txt)"
+cd .. || exit 1
+
+# A wrong password for one file of several: that file is refused, the others done.
+mkdir mixed && cd mixed || exit 1
+for f in p1 p2 n3; do printf '%s' "$f" >$f.dat; done
+run $'abc\n' encrypt p1.dat --password-stdin
+run $'xyz\n' encrypt p2.dat --password-stdin
+run '' encrypt n3.dat --no-password
+rm ./*.dat
+run $'abc\n' decrypt p1.ept p2.ept n3.ept --password-stdin
+expect "mixed: status" 1 "$rc"
+expect "mixed: stderr" $'ept: wrong password for p2.ept\nept: 2 succeeded, 1 failed' "$err"
+expect "mixed: restored" "n3.dat p1.dat" "$(echo *.dat)"
+expect "mixed: contents" "p1n3" "$(cat p1.dat n3.dat)"
+cd .. || exit 1
+
+# Two encrypted files holding the same name: the second never replaces what the
+# call just wrote, not even with --force.
+mkdir same same/a same/b && cd same || exit 1
+printf 'from a' >a/same.txt
+printf 'from b' >b/same.txt
+run '' encrypt a/same.txt -o a.ept --no-password
+run '' encrypt b/same.txt -o b.ept --no-password
+run '' decrypt a.ept b.ept --force
+expect "same name: status" 1 "$rc"
+expect "same name: the first kept" "from a" "$(cat same.txt)"
+case $err in *"same.txt was just written from a.ept"*) ;; *) expect "same name: message" "...just written from a.ept..." "$err" ;; esac
+# Nor may a destination replace another file given in the call.
+printf 'plain' >c.txt
+printf 'not yet encrypted' >c.ept
+run '' encrypt c.txt c.ept --no-password --force
+expect "named in the call: status" 1 "$rc"
+expect "named in the call: untouched" "not yet encrypted" "$(cat c.ept)"
+cd .. || exit 1
+
+# Without a password to be had the call stops: the files left are skipped.
+mkdir stop && cd stop || exit 1
+printf 'x' >s1.txt
+printf 'y' >s2.txt
+run '' encrypt s1.txt s2.txt
+expect "no terminal, several: status" 1 "$rc"
+expect "no terminal, several: summary" "ept: 0 succeeded, 1 failed, 1 skipped" "$(tail -n 1 err.txt)"
+expect "no terminal, several: nothing written" "" "$(ls ./*.ept 2>/dev/null)"
+cd .. || exit 1
+
+# -o with several files: a usage error before anything is read or written.
+mkdir two && cd two || exit 1
+printf 'a' >a.txt
+printf 'b' >b.txt
+run '' encrypt a.txt b.txt -o x.ept --no-password
+expect "-o with two files: status" 2 "$rc"
+expect "-o with two files: nothing written" "" "$(ls ./*.ept 2>/dev/null)"
+cd .. || exit 1
+
+# --help and --version as GNU tools give them: on standard output, status 0,
+# wherever they stand.
+for args in "--help" "-h" "encrypt a --help" "decrypt --bogus --help"; do
+    # shellcheck disable=SC2086
+    run '' $args
+    expect "help [ept $args]: status" 0 "$rc"
+    expect "help [ept $args]: first line" "Usage: ept encrypt [OPTION]... FILE..." "$(sed -n 1p out.txt)"
+    expect "help [ept $args]: stderr" "" "$err"
+done
+run '' --version
+expect "--version: status" 0 "$rc"
+expect "--version: first line" "ept (ZORVANEX) $version" "$(sed -n 1p out.txt)"
+run '' encrypt -- --help
+expect "a file named --help after --" 1 "$rc"
+
+# Usage errors: status 2, with a pointer to --help.
+for args in "" "bogus" "encrypt" "encrypt a b -o c" "encrypt a --bogus" "encrypt a -o" \
+    "encrypt a --no-password --password-stdin" "decrypt a --no-password" "info a -o b" "info" "info a b"; do
     # shellcheck disable=SC2086
     run '' $args
     expect "usage error [ept $args]" 2 "$rc"
+    expect "usage error [ept $args]: hint" "Try 'ept --help' for more information." "$(tail -n 1 err.txt)"
 done
 
 exit $((failures > 0))

@@ -10,6 +10,7 @@
 #include "main/file_dispatch.h"
 #include "main/file_format.h"
 #include "main/file_run.h"
+#include "tools/ept/call_files.h"
 #include "tools/ept/password_input.h"
 #include "tools/ept/progress_line.h"
 
@@ -150,16 +151,80 @@ bool encryptionPassword(const CommandOptions& options, std::string& password, st
     return problem.empty();
 }
 
-int finishRun(RunStatus status, ProgressDisplay& progress, const std::string& source, const std::string& destination) {
+// What the files of one call share: one password, asked when the first file
+// needs it, and what was written so far.
+struct Call {
+    explicit Call(const CommandOptions& givenOptions) : options(givenOptions), files(callFilesOf(givenOptions.sources)) {}
+
+    const CommandOptions& options;
+    CallFiles files;
+    bool havePassword = false;
+    std::string password;
+    bool stopped = false;  // cancelled, or no password to be had: the files left are skipped
+};
+
+bool severalFiles(const Call& call) { return call.options.sources.size() > 1; }
+
+// On failure the call stops: without its password no further file can be done.
+bool callEncryptionPassword(Call& call, const std::string& destination) {
+    if (call.havePassword) return true;
+    std::string problem;
+    if (!encryptionPassword(call.options, call.password, problem)) {
+        call.stopped = true;
+        fail(problem);
+        return false;
+    }
+    call.havePassword = true;
+    if (call.password.empty() && !call.options.noPassword && !call.options.passwordFromStdin) {
+        const std::string what = severalFiles(call) ? "these files" : shown(destination);
+        std::fprintf(stderr, "ept: no password: anyone with this program can decrypt %s\n", what.c_str());
+    }
+    return true;
+}
+
+bool callDecryptionPassword(Call& call, const std::string& source) {
+    if (call.havePassword) return true;
+    std::string problem;
+    const std::string prompt = severalFiles(call) ? "Password: " : "Password for " + shown(source) + ": ";
+    const bool got = call.options.passwordFromStdin ? readStdinPassword(call.password, problem)
+                                                    : askTerminal(prompt, call.password, problem);
+    if (!got) {
+        call.stopped = true;
+        fail(problem);
+        return false;
+    }
+    call.havePassword = true;
+    return true;
+}
+
+// Empty when no other file of the call stands at the destination.
+std::string callConflictProblem(const Call& call, const std::string& source, const std::string& destination) {
+    const CallConflict conflict = callConflictOf(call.files, source, destination);
+    switch (conflict.kind) {
+    case Conflict::None: return std::string();
+    case Conflict::WrittenInCall:
+        return shown(destination) + " was just written from " + shown(conflict.other) + "; not replacing it";
+    case Conflict::NamedInCall: return shown(destination) + " is one of the files given; not replacing it";
+    }
+    return std::string();
+}
+
+int finishRun(RunStatus status, ProgressDisplay& progress, Call& call, const std::string& source,
+              const std::string& destination) {
     progress.finish(status == RunStatus::Completed);
+    if (status == RunStatus::Cancelled) call.stopped = true;
     if (status != RunStatus::Completed) return fail(runFailureText(status, source, destination));
+    recordWritten(call.files, source, destination);
     return kExitSuccess;
 }
 
-}  // namespace
+// With several files the progress line says which one it is about.
+std::string progressLabel(const Call& call, const std::string& source) {
+    return severalFiles(call) ? shown(source) : std::string();
+}
 
-int encryptCommand(const CommandOptions& options) {
-    const std::string& source = options.source;
+int encryptOne(const std::string& source, Call& call) {
+    const CommandOptions& options = call.options;
     std::string problem = sourceProblem(source);
     if (!problem.empty()) return fail(problem);
 
@@ -179,23 +244,21 @@ int encryptCommand(const CommandOptions& options) {
     if (!hasEptExtension(destination)) {
         return fail("the encrypted file's name must end in .ept or .EPT: " + shown(destination));
     }
-    problem = destinationProblem(source, destination, options.force);
+    // Before the existence check: --force does not help here.
+    problem = callConflictProblem(call, source, destination);
+    if (problem.empty()) problem = destinationProblem(source, destination, options.force);
     if (!problem.empty()) return fail(problem);
 
-    std::string password;
-    if (!encryptionPassword(options, password, problem)) return fail(problem);
-    if (password.empty() && !options.noPassword && !options.passwordFromStdin) {
-        std::fprintf(stderr, "ept: no password: anyone with this program can decrypt %s\n", shown(destination).c_str());
-    }
+    if (!callEncryptionPassword(call, destination)) return kExitFailure;
 
     std::atomic<uint64_t> doneBytes{0};
-    ProgressDisplay progress(doneBytes, fileSize(source));
-    const RunStatus status = encryptFile(source, destination, password, RunCounters{doneBytes, cancelRequest});
-    return finishRun(status, progress, source, destination);
+    ProgressDisplay progress(doneBytes, fileSize(source), progressLabel(call, source));
+    const RunStatus status = encryptFile(source, destination, call.password, RunCounters{doneBytes, cancelRequest});
+    return finishRun(status, progress, call, source, destination);
 }
 
-int decryptCommand(const CommandOptions& options) {
-    const std::string& source = options.source;
+int decryptOne(const std::string& source, Call& call) {
+    const CommandOptions& options = call.options;
     std::string problem = sourceProblem(source);
     if (!problem.empty()) return fail(problem);
 
@@ -217,23 +280,49 @@ int decryptCommand(const CommandOptions& options) {
     const std::string destination = options.destination.empty()
                                         ? proposeDecryptDestination(source, fields.storedName)
                                         : options.destination;
-    problem = destinationProblem(source, destination, options.force);
+    // Before the existence check: --force does not help here.
+    problem = callConflictProblem(call, source, destination);
+    if (problem.empty()) problem = destinationProblem(source, destination, options.force);
     if (!problem.empty()) return fail(problem);
 
     if (!fields.password.empty()) {
-        std::string typed;
-        const bool got = options.passwordFromStdin
-                             ? readStdinPassword(typed, problem)
-                             : askTerminal("Password for " + shown(source) + ": ", typed, problem);
-        if (!got) return fail(problem);
-        if (typed != fields.password) return fail("wrong password for " + shown(source));
+        if (!callDecryptionPassword(call, source)) return kExitFailure;
+        if (call.password != fields.password) return fail("wrong password for " + shown(source));
     }
 
     std::atomic<uint64_t> doneBytes{0};
-    ProgressDisplay progress(doneBytes, fileSize(source) - kHeaderSize);
+    ProgressDisplay progress(doneBytes, fileSize(source) - kHeaderSize, progressLabel(call, source));
     const RunStatus status = decryptFile(source, destination, RunCounters{doneBytes, cancelRequest});
-    return finishRun(status, progress, source, destination);
+    return finishRun(status, progress, call, source, destination);
 }
+
+// Each file in turn; one that fails does not stop the others, but a cancel or a
+// missing password ends the call, and the files left count as skipped.
+int eachFile(const CommandOptions& options, int (*one)(const std::string&, Call&)) {
+    Call call(options);
+    size_t succeeded = 0, failed = 0;
+    for (const std::string& source : options.sources) {
+        if (call.stopped) break;
+        if (cancelRequest.load() != 0) {
+            fail("cancelled");
+            break;
+        }
+        if (one(source, call) == kExitSuccess) {
+            succeeded++;
+        } else {
+            failed++;
+        }
+    }
+    const size_t skipped = options.sources.size() - succeeded - failed;
+    if (severalFiles(call)) std::fprintf(stderr, "ept: %s\n", summaryLine(succeeded, failed, skipped).c_str());
+    return succeeded == options.sources.size() ? kExitSuccess : kExitFailure;
+}
+
+}  // namespace
+
+int encryptCommand(const CommandOptions& options) { return eachFile(options, encryptOne); }
+
+int decryptCommand(const CommandOptions& options) { return eachFile(options, decryptOne); }
 
 int infoCommand(const std::string& path) {
     const std::string problem = sourceProblem(path);

@@ -8,18 +8,56 @@
 
 #include "tools/ept/ept_commands.h"
 
+#ifndef EPT_VERSION
+#error "the build passes the project's version as EPT_VERSION"
+#endif
+
 namespace {
 
-const char kUsage[] =
-    "usage: ept encrypt SRC [-o DEST] [--force] [--no-password | --password-stdin]\n"
-    "       ept decrypt SRC [-o DEST] [--force] [--password-stdin]\n"
-    "       ept info FILE\n";
+// Every option listed here must also be in the manual page; a test compares them.
+const char kHelp[] =
+    "Usage: ept encrypt [OPTION]... FILE...\n"
+    "  or:  ept decrypt [OPTION]... FILE...\n"
+    "  or:  ept info FILE\n"
+    "Encrypt or decrypt files in the \".ept\" format of ZORVANEX(version-3.1),\n"
+    "byte for byte as the Windows program does, or show what one holds.\n"
+    "\n"
+    "Commands:\n"
+    "  encrypt   write each FILE encrypted beside it (REPORT.DOC -> REPORT.ept)\n"
+    "  decrypt   restore each FILE beside it, under the name stored in it\n"
+    "  info      show a file's stored name, whether it has a password, its body size\n"
+    "\n"
+    "Options:\n"
+    "  -o DEST             write to DEST instead (only with a single FILE)\n"
+    "      --force         replace a destination that exists\n"
+    "      --no-password   encrypt without a password (anyone can decrypt)\n"
+    "      --password-stdin\n"
+    "                      read the password from the first line of standard\n"
+    "                      input instead of asking on the terminal\n"
+    "  -h, --help          show this help and exit\n"
+    "      --version       show the version and exit\n"
+    "\n"
+    "One password serves the whole call: asked once (twice when encrypting);\n"
+    "a file without a password decrypts without one. Each file is written under\n"
+    "a temporary name and moved into place when complete.\n"
+    "\n"
+    "Exit status: 0 when every file was done, 1 when any failed, 2 on wrong usage.\n"
+    "The password only keeps out casual readers; see ept(1), SECURITY.\n";
+
+const char kVersion[] =
+    "ept (ZORVANEX) " EPT_VERSION "\n"
+    "Copyright (C) Pelk Softwares.\n";
 
 enum class Command { Encrypt, Decrypt, Info };
 
 int usageError(const std::string& problem) {
-    std::fprintf(stderr, "ept: %s\n%s", problem.c_str(), kUsage);
+    std::fprintf(stderr, "ept: %s\nTry 'ept --help' for more information.\n", problem.c_str());
     return kExitUsage;
+}
+
+int printAndExit(const char* text) {
+    std::fputs(text, stdout);
+    return std::fflush(stdout) == 0 ? kExitSuccess : kExitFailure;
 }
 
 // Fills options from the words after the command; an empty result means fine.
@@ -30,9 +68,8 @@ std::string parseOptions(Command command, int argc, char** argv, CommandOptions&
         const std::string word = argv[i];
         const bool isOption = !optionsEnded && word.size() > 1 && word[0] == '-';
         if (!isOption) {
-            if (!options.source.empty()) return "more than one file given: " + word;
             if (word.empty()) return "empty file name";
-            options.source = word;
+            options.sources.push_back(word);
         } else if (word == "--") {
             optionsEnded = true;
         } else if (word == "-o" && command != Command::Info) {
@@ -50,9 +87,26 @@ std::string parseOptions(Command command, int argc, char** argv, CommandOptions&
             return "unknown option " + word;
         }
     }
-    if (options.source.empty()) return "no file given";
+    if (options.sources.empty()) return "no file given";
+    if (command == Command::Info && options.sources.size() > 1) return "info takes one file";
+    // Each file has its own default destination; one -o cannot serve them all.
+    if (haveDestination && options.sources.size() > 1) {
+        return "-o goes with a single file, not " + std::to_string(options.sources.size());
+    }
     if (options.noPassword && options.passwordFromStdin) return "--no-password and --password-stdin exclude each other";
     return std::string();
+}
+
+// --help and --version win wherever they stand before "--", as in GNU tools;
+// null when neither is given.
+const char* helpOrVersion(int argc, char** argv) {
+    for (int i = 1; i < argc; i++) {
+        const std::string word = argv[i];
+        if (word == "--") break;
+        if (word == "-h" || word == "--help") return kHelp;
+        if (word == "--version") return kVersion;
+    }
+    return nullptr;
 }
 
 void requestCancel(int) { cancelRequest.store(13); }
@@ -69,12 +123,9 @@ void catchStopSignals() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const char* text = helpOrVersion(argc, argv)) return printAndExit(text);
     if (argc < 2) return usageError("no command given");
     const std::string name = argv[1];
-    if (name == "-h" || name == "--help") {
-        std::fputs(kUsage, stdout);
-        return kExitSuccess;
-    }
     Command command;
     if (name == "encrypt") {
         command = Command::Encrypt;
@@ -94,7 +145,7 @@ int main(int argc, char** argv) {
     switch (command) {
     case Command::Encrypt: return encryptCommand(options);
     case Command::Decrypt: return decryptCommand(options);
-    case Command::Info: return infoCommand(options.source);
+    case Command::Info: return infoCommand(options.sources.front());
     }
     return kExitFailure;
 }

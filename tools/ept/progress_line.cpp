@@ -47,8 +47,11 @@ std::string progressLine(uint64_t doneBytes, uint64_t totalBytes, double seconds
     return std::string(head) + "   " + speedText(speed) + "   " + durationText(left) + " left";
 }
 
-ProgressDisplay::ProgressDisplay(const std::atomic<uint64_t>& doneBytes, uint64_t totalBytes)
-    : doneBytes_(doneBytes), totalBytes_(totalBytes), active_(::isatty(STDERR_FILENO) == 1) {
+ProgressDisplay::ProgressDisplay(const std::atomic<uint64_t>& doneBytes, uint64_t totalBytes, std::string label)
+    : doneBytes_(doneBytes),
+      totalBytes_(totalBytes),
+      label_(label.empty() ? label : label + "  "),
+      active_(::isatty(STDERR_FILENO) == 1) {
     if (active_) thread_ = std::thread(&ProgressDisplay::run, this);
 }
 
@@ -69,7 +72,7 @@ void ProgressDisplay::run() {
 
 void ProgressDisplay::draw(const std::string& line) {
     // Blanks after the text wipe out a longer line drawn before.
-    std::fprintf(stderr, "\r%s        ", line.c_str());
+    std::fprintf(stderr, "\r%s%s        ", label_.c_str(), line.c_str());
     std::fflush(stderr);
 }
 
