@@ -47,7 +47,7 @@ bool window(const std::string& className, HWND& found) {
 }
 
 bool windowAndControl(const Args& args, HWND& top, HWND& control) {
-    return window(args[0], top) && findControl(top, args[1], control);
+    return window(args[0], top) && findControl(top, args[1], control, session.defaultTimeoutMs);
 }
 
 POINT controlCentre(HWND top, HWND control) {
@@ -147,7 +147,7 @@ bool rectTarget(const Args& args, size_t& next, HWND& target) {
     const bool withControl = args.size() == 6 || args.size() == 2;
     if (withControl) {
         next = 2;
-        return findControl(top, args[1], target);
+        return findControl(top, args[1], target, session.defaultTimeoutMs);
     }
     return true;
 }

@@ -93,7 +93,10 @@ std::vector<HWND> descendantsOf(HWND window) {
     return children;
 }
 
-bool findControl(HWND window, const std::string& selector, HWND& control) {
+namespace {
+
+// The control a selector names, or null; false only for a malformed selector.
+bool lookUpControl(HWND window, const std::string& selector, HWND& control) {
     control = nullptr;
     if (selector == ".") {
         control = window;
@@ -127,6 +130,21 @@ bool findControl(HWND window, const std::string& selector, HWND& control) {
             }
         }
     }
+    return true;
+}
+
+}  // namespace
+
+bool findControl(HWND window, const std::string& selector, HWND& control, DWORD timeoutMs) {
+    bool wellFormed = true;
+    // Controls may be made a little after their window, and much later by an
+    // emulated 32-bit program: wait for one, within the timeout.
+    pollUntil(timeoutMs, [&] {
+        wellFormed = lookUpControl(window, selector, control);
+        return !wellFormed || control != nullptr;
+    });
+    if (!wellFormed) return false;
+    if (control) return true;
     fail("expected a control %s in the %s window; there is none", selector.c_str(), classNameOf(window).c_str());
     listControls(window);
     return false;

@@ -23,8 +23,9 @@ bool waitForTopLevel(const std::string& className, DWORD timeoutMs, HWND& found)
 
 // Controls are named "." (the window itself), "#id" (decimal or 0x hex control id,
 // first match in depth-first order) or "Class:n" (the n-th descendant of that class,
-// from 0; "Class" alone is "Class:0"). Prints the failure and the window's controls.
-bool findControl(HWND window, const std::string& selector, HWND& control);
+// from 0; "Class" alone is "Class:0"). Waits up to timeoutMs for the control to be
+// made; then prints the failure and the window's controls.
+bool findControl(HWND window, const std::string& selector, HWND& control, DWORD timeoutMs);
 
 // All descendants in depth-first order.
 std::vector<HWND> descendantsOf(HWND window);
