@@ -14,8 +14,27 @@ std::FILE* createNewFile(const std::string& path) {
     return file;
 }
 
+bool flushToDisk(std::FILE* file) {
+    return std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
+}
+
+namespace {
+
+// A rename is on the disk once the folder that holds the new name is.
+bool flushFolderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool flushed = ::fsync(fd) == 0;
+    ::close(fd);
+    return flushed;
+}
+
+}  // namespace
+
 bool replaceFile(const std::string& from, const std::string& to) {
-    return std::rename(from.c_str(), to.c_str()) == 0;
+    return std::rename(from.c_str(), to.c_str()) == 0 && flushFolderOf(to);
 }
 
 bool isSameFile(const std::string& a, const std::string& b) {
@@ -27,6 +46,16 @@ bool isSameFile(const std::string& a, const std::string& b) {
 bool fileExists(const std::string& path) {
     struct stat st;
     return ::stat(path.c_str(), &st) == 0;
+}
+
+bool isReplaceable(const std::string& path) {
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0) return true;
+    if (S_ISDIR(st.st_mode)) return false;
+    // No write permission for anyone is what read-only means here, as Wine maps
+    // it too; checked by the bits because access() lets root write anything.
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
+    return ::access(path.c_str(), W_OK) == 0;
 }
 
 void adviseSequentialRead(std::FILE* file) {

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "common/file_ops.h"
 #include "installer/failure.h"
 #include "installer/install_texts.h"
 #include "installer/payload.h"
@@ -33,6 +34,7 @@ void writeReadme(const std::string& installationDirectory) {
     if (file == nullptr) failWithLoadingError(103, mainWindow);
     const std::string text = readmeFileBytes();
     std::fwrite(text.data(), 1, text.size(), file);
+    flushToDisk(file);
     std::fclose(file);
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "common/file_ops.h"
 #include "installer/install_texts.h"
 
 namespace {
@@ -22,7 +23,8 @@ bool copyBytes(std::FILE* from, std::FILE* to, long count) {
 FileStepStatus writeProgram(std::FILE* from, const std::string& path, long count, FileStepStatus notCreated) {
     std::FILE* to = std::fopen(path.c_str(), "wb");
     if (to == nullptr) return notCreated;
-    bool copied = copyBytes(from, to, count);
+    // On the disk before the installer reports success and offers a restart.
+    bool copied = copyBytes(from, to, count) && flushToDisk(to);
     bool closed = std::fclose(to) == 0;
     if (copied && closed) return FileStepStatus::done;
     std::remove(path.c_str());

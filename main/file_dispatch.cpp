@@ -1,5 +1,7 @@
 #include "main/file_dispatch.h"
 
+#include <cstring>
+
 namespace {
 
 bool isSeparator(char c) { return c == '\\' || c == '/'; }
@@ -55,12 +57,44 @@ std::string proposeEncryptDestination(const std::string& sourcePath) {
     return sourcePath + ".ept";
 }
 
+namespace {
+
+bool isForbiddenInName(unsigned char c) {
+    return c < 0x20 || std::strchr(":*?\"<>|", c) != nullptr;
+}
+
+// The names Windows keeps for devices, whatever extension follows them: the
+// part before the first dot, trailing blanks ignored, in any letter case.
+// COM and LPT also take the superscript digits of the ANSI code page.
+bool isDeviceName(const std::string& name) {
+    std::string base = upperCased(name.substr(0, name.find('.')));
+    while (!base.empty() && base.back() == ' ') base.pop_back();
+    static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
+    for (const char* device : kDevices) {
+        if (base == device) return true;
+    }
+    if (base.size() != 4 || (base.compare(0, 3, "COM") != 0 && base.compare(0, 3, "LPT") != 0)) return false;
+    const unsigned char digit = static_cast<unsigned char>(base[3]);
+    return (digit >= '0' && digit <= '9') || digit == 0xB9 || digit == 0xB2 || digit == 0xB3;
+}
+
+}  // namespace
+
+std::string plainFileName(const std::string& name) {
+    std::string plain;
+    for (const char c : name) plain += isForbiddenInName(static_cast<unsigned char>(c)) ? '_' : c;
+    // Windows drops a trailing dot or blank itself, so "a.txt." would be a.txt.
+    while (!plain.empty() && (plain.back() == '.' || plain.back() == ' ')) plain.pop_back();
+    if (!plain.empty() && isDeviceName(plain)) plain.insert(0, "_");
+    return plain;
+}
+
 std::string proposeDecryptDestination(const std::string& sourcePath, const std::string& storedName) {
-    std::string name = fileNameOf(storedName);
-    if (name.empty() || name == "." || name == "..") {
+    std::string name = plainFileName(fileNameOf(storedName));
+    if (name.empty()) {
         name = fileNameOf(sourcePath);
         if (hasEptExtension(name) && name.size() > 4) {
-            name.resize(name.size() - 4);
+            name = plainFileName(name.substr(0, name.size() - 4));
         } else {
             name += ".out";
         }

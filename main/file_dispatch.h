@@ -27,11 +27,18 @@ std::string repairedExtensionPath(const std::string& path);
 
 // C:\DOCS\REPORT.DOC -> C:\DOCS\REPORT.ept; a name without a dot gets ".ept".
 std::string proposeEncryptDestination(const std::string& sourcePath);
-// The encrypted file's folder followed by the name stored in its header. Only the
-// last component of the stored name counts, so a damaged or crafted header can
-// never lead out of that folder; a name that leaves nothing usable ("", ".", "..")
-// gives the encrypted file's own name without ".ept", or with ".out" added when
-// it has no such extension.
+// A name as a plain file of its own on Windows: each character Windows forbids
+// in a name (: * ? " < > | and the control characters) becomes "_", trailing
+// dots and blanks go, and a device name (CON, NUL.txt, COM1, ...) gets "_" in
+// front. Empty when nothing is left.
+std::string plainFileName(const std::string& name);
+
+// The encrypted file's folder followed by the name stored in its header, made a
+// plain file name. Only the last component of the stored name counts, so a
+// damaged or crafted header can never lead out of that folder, name a device or
+// a hidden stream of another file ("a.txt:x"); a name that leaves nothing usable
+// ("", ".", "..", "...") gives the encrypted file's own name without ".ept", or
+// with ".out" added when it has no such extension.
 std::string proposeDecryptDestination(const std::string& sourcePath, const std::string& storedName);
 
 // Upper case as the destination field shows it (ASCII letters only).

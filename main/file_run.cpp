@@ -45,9 +45,12 @@ struct OutputFile {
         return file != nullptr;
     }
 
-    // Flushes, closes and moves into place; on any failure nothing is left behind.
+    // Puts the data on the disk, closes and moves into place; on any failure
+    // nothing is left behind. The data is on the disk before the name is, so a
+    // power cut leaves the old destination or the whole new file, and a caller
+    // that deletes the source after a completed run never loses both.
     RunStatus commit(const std::string& destinationPath) {
-        const bool written = std::fflush(file) == 0 && !std::ferror(file);
+        const bool written = !std::ferror(file) && flushToDisk(file);
         const bool closed = std::fclose(file) == 0;
         file = nullptr;
         if (!written || !closed) {
@@ -81,7 +84,7 @@ RunStatus statusOf(PipelineResult result) {
 
 RunStatus copyBody(InputFile& in, OutputFile& out, const std::string& destinationPath,
                    const unsigned char (&table)[256], RunCounters counters, const BeforeBody& beforeBody) {
-    if (beforeBody) beforeBody();
+    if (beforeBody && !beforeBody()) return RunStatus::Cancelled;  // out's destructor removes the file
     const RunStatus status = statusOf(transformStream(in.file, out.file, table, counters.doneBytes, counters.cancelCode));
     if (status != RunStatus::Completed) return status;  // out's destructor removes the partial file
     // The caller decides by its cancel flag; a cancel after the last block must not
@@ -92,6 +95,16 @@ RunStatus copyBody(InputFile& in, OutputFile& out, const std::string& destinatio
 
 bool pathsFit(const std::string& sourcePath, const std::string& destinationPath) {
     return sourcePath.size() <= kMaxPathLength && destinationPath.size() <= kMaxPathLength;
+}
+
+// Checked before anything is written: a read-only destination, or one that
+// cannot be opened for writing now, is refused as its creation would be, and
+// stays as it was. (Moving a finished file over it would replace it, or fail
+// only after the whole copy.) Completed when the run may go on.
+RunStatus destinationStatus(const std::string& sourcePath, const std::string& destinationPath) {
+    if (isSameFile(sourcePath, destinationPath)) return RunStatus::DestinationIsSource;
+    if (!isReplaceable(destinationPath)) return RunStatus::DestinationNotCreated;
+    return RunStatus::Completed;
 }
 
 }  // namespace
@@ -111,7 +124,8 @@ RunStatus encryptFile(const std::string& sourcePath, const std::string& destinat
     if (!pathsFit(sourcePath, destinationPath)) return RunStatus::PathTooLong;
     InputFile in;
     if (!in.openForRun(sourcePath)) return RunStatus::SourceNotOpened;
-    if (isSameFile(sourcePath, destinationPath)) return RunStatus::DestinationIsSource;
+    const RunStatus destination = destinationStatus(sourcePath, destinationPath);
+    if (destination != RunStatus::Completed) return destination;
 
     OutputFile out;
     if (!out.create(destinationPath)) return RunStatus::DestinationNotCreated;
@@ -130,7 +144,8 @@ RunStatus decryptFile(const std::string& sourcePath, const std::string& destinat
     // is made, so a failure here leaves nothing behind.
     unsigned char header[kHeaderSize];
     if (std::fread(header, 1, kHeaderSize, in.file) != kHeaderSize) return RunStatus::SourceNotPositioned;
-    if (isSameFile(sourcePath, destinationPath)) return RunStatus::DestinationIsSource;
+    const RunStatus destination = destinationStatus(sourcePath, destinationPath);
+    if (destination != RunStatus::Completed) return destination;
 
     OutputFile out;
     if (!out.create(destinationPath)) return RunStatus::DestinationNotCreated;

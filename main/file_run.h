@@ -17,7 +17,8 @@ enum class RunStatus {
     Cancelled,
     SourceNotOpened,        // the source cannot be opened for reading
     DestinationIsSource,    // the destination names the source file itself
-    DestinationNotCreated,  // neither the temporary file nor the final name could be made
+    DestinationNotCreated,  // the destination is read-only or cannot be written, or neither the
+                            // temporary file nor the final name could be made
     SourceNotPositioned,    // the encrypted file is shorter than its header, or cannot be read up to its body
     SourceNotRead,          // a read failed part way
     DestinationNotWritten,  // a write failed part way (a full disk, say)
@@ -29,13 +30,17 @@ struct RunCounters {
 };
 
 // Called once the header is written or skipped and the body is about to be
-// copied: the main program starts its progress window here.
-using BeforeBody = std::function<void()>;
+// copied: the main program starts its progress window here. False stops the
+// run (the window could not be made): the output is removed, the result is
+// Cancelled and the caller reports why.
+using BeforeBody = std::function<bool()>;
 
 // A cancel that arrives after the last block still counts: the output is removed
 // and the result is Cancelled, so a caller that sees its cancel flag set never
 // finds a completed file. Nothing is opened for writing before both paths were
-// checked and the destination was found not to be the source itself.
+// checked and the destination was found to be neither the source itself nor a
+// file that may not be replaced. A completed file is on the disk, not only in
+// the system's cache, before it takes the destination's name.
 RunStatus encryptFile(const std::string& sourcePath, const std::string& destinationPath,
                       const std::string& password, RunCounters counters, const BeforeBody& beforeBody = {});
 

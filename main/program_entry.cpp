@@ -16,6 +16,19 @@
 
 namespace {
 
+const char kPathTooLongText[] =
+    "THE PATH OF THE FILE IS TOO LONG. ZORVANEX CAN OPEN PATHS OF AT MOST 999 CHARACTERS. ERROR NO. :0016";
+
+// A relative path (a start from a console or a script) made full now, while the
+// current folder is the one it was given in: the proposal, the run and the
+// deletion afterwards all name that file, whatever folder a dialog moves to.
+std::string fullPathOf(const std::string& path) {
+    char full[kMaxPathLength + 1];
+    const DWORD length = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
+    if (length >= sizeof full) fatalError(kPathTooLongText);
+    return length == 0 ? path : std::string(full, length);
+}
+
 // Opens the file as the shell names it, only to learn that it exists and its size.
 uint64_t sizeOfSource(const std::string& path) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -75,13 +88,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     programInstance = instance;
 
     // The whole remainder is one path, blanks included; only enclosing quotes go.
-    const std::string sourcePath = stripEnclosingQuotes(commandLine ? commandLine : "");
-    if (sourcePath.empty()) return 1;
-    if (sourcePath.size() > kMaxPathLength) {
-        fatalError("THE PATH OF THE FILE IS TOO LONG. ZORVANEX CAN OPEN PATHS OF AT MOST 999 CHARACTERS.");
-    }
-
-    runProgress.totalBytes = sizeOfSource(sourcePath);
+    const std::string argument = stripEnclosingQuotes(commandLine ? commandLine : "");
+    if (argument.empty()) return 1;
+    if (argument.size() > kMaxPathLength) fatalError(kPathTooLongText);
+    // A file that cannot be opened is reported by the path as given.
+    runProgress.totalBytes = sizeOfSource(argument);
+    const std::string sourcePath = fullPathOf(argument);
     const bool header = runProgress.totalBytes >= kHeaderSize && hasHeader(sourcePath);
 
     switch (dispatchFor(hasEptExtension(sourcePath), header)) {

@@ -104,7 +104,9 @@ void browseForDestination(HWND window, HWND destinationField, const char* filter
     dialog.lpstrFile = file;
     dialog.nMaxFile = kWindowTextLimit;
     dialog.lpstrTitle = kProductTitle;
-    dialog.Flags = OFN_OVERWRITEPROMPT;
+    // The dialog leaves the current folder alone (on Windows it moves it to the
+    // chosen one otherwise).
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR;
     dialog.lpstrDefExt = defaultExtension;
     if (GetSaveFileNameA(&dialog)) SetWindowTextA(destinationField, file);
 }

@@ -7,6 +7,7 @@
 
 #include "main/error_box.h"
 #include "main/run_failure.h"
+#include "main/ui/skinned_window.h"
 #include "main/ui/progress_window.h"
 
 int runWithProgress(RunKind kind, const std::string& sourcePath, const std::string& destinationPath,
@@ -22,8 +23,12 @@ int runWithProgress(RunKind kind, const std::string& sourcePath, const std::stri
     runProgress.cancelCode = 0;
 
     HANDLE progress = nullptr;
-    const RunStatus status = copyBody({runProgress.doneBytes, runProgress.cancelCode},
-                                      [&progress] { progress = startProgressThread(); });
+    const RunStatus status = copyBody({runProgress.doneBytes, runProgress.cancelCode}, [&progress] {
+        progress = startProgressThread();
+        return progress != nullptr;
+    });
+    // Without its window the run stopped before the body and removed its output.
+    if (!progress && status == RunStatus::Cancelled && runProgress.cancelCode == 0) loadingError("0010");
     // A cancel taken before this point wins even when the copy got to its end;
     // after it, the progress window sees the run finished and leaves it be.
     if (runProgress.runKind.exchange(kNoRun) == kCancelling) runProgress.cancelCode = kCancelConfirmed;

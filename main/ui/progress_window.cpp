@@ -110,10 +110,15 @@ bool answerExitRequest(HWND window) {
 HANDLE startProgressThread() {
     if (!progressWindowReady) progressWindowReady = CreateEventA(nullptr, FALSE, FALSE, nullptr);
     HANDLE thread = CreateThread(nullptr, 0, progressThread, nullptr, 0, nullptr);
-    if (!thread) loadingError("0010");
-    // A failed window ends the process from the thread itself.
+    if (!thread) return nullptr;
+    // The thread ends at once when its window cannot be made.
     const HANDLE handles[2] = {progressWindowReady, thread};
     waitAnswering(handles, 2);
+    if (!progressWindow.load()) {
+        WaitForSingleObject(thread, INFINITE);
+        CloseHandle(thread);
+        return nullptr;
+    }
     return thread;
 }
 
@@ -124,7 +129,8 @@ void requestProgressRefresh() {
 DWORD WINAPI progressThread(LPVOID) {
     registerSkinnedClass(kProgressClass, programInstance, nullptr, progressWindowProc);
     HWND window = createSkinnedWindow(kProgressClass, windowX, windowY);
-    if (!window) loadingError("0010");
+    // The run removes its output before it reports the failure.
+    if (!window) return 0;
     progressWindow = window;
     ShowWindow(window, SW_SHOWNORMAL);
     SetEvent(progressWindowReady);

@@ -7,7 +7,8 @@
 
 // Starts the progress thread once the run has filled runProgress, and returns
 // when its window exists (so the run's final refresh always has a window to
-// reach). The caller closes the returned handle.
+// reach). The caller closes the returned handle. Null when the thread or its
+// window could not be made (0010): nothing of it is left running.
 HANDLE startProgressThread();
 
 // The run's request for one immediate refresh at the end of its input: handled

@@ -9,7 +9,7 @@ main=$(winpath "$ZV_MAIN_EXE")
 long() { printf 'C:\\%s.txt' "$(head -c $(($1 - 7)) /dev/zero | tr '\0' 'a')"; }
 p999=$(long 999)
 p1000=$(long 1000)
-too_long="THE PATH OF THE FILE IS TOO LONG. ZORVANEX CAN OPEN PATHS OF AT MOST 999 CHARACTERS."
+too_long="THE PATH OF THE FILE IS TOO LONG. ZORVANEX CAN OPEN PATHS OF AT MOST 999 CHARACTERS. ERROR NO. :0016"
 [ ${#p999} -eq 999 ] && [ ${#p1000} -eq 1000 ] || e2e_fail "test paths have the wrong lengths"
 
 drv <<EOF

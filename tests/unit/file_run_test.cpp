@@ -86,7 +86,10 @@ TEST(FileRun, CancelLeavesNoFileAndAnExistingDestinationUntouched) {
         Counters c;
         // The main program's progress window may cancel as soon as it exists.
         const RunStatus status =
-            encryptFile(folder / "big.bin", folder / "big.ept", "pw", c.run(), [&c] { c.cancel = 13; });
+            encryptFile(folder / "big.bin", folder / "big.ept", "pw", c.run(), [&c] {
+                c.cancel = 13;
+                return true;
+            });
         EXPECT_EQ(status, RunStatus::Cancelled) << "existing destination: " << existing;
         EXPECT_EQ(readBytes(folder / "big.bin"), source);
         const std::vector<std::string> expected =
@@ -95,6 +98,61 @@ TEST(FileRun, CancelLeavesNoFileAndAnExistingDestinationUntouched) {
         if (existing) {
             EXPECT_EQ(readBytes(folder / "big.ept"), (std::vector<unsigned char>{'o', 'l', 'd'}));
         }
+    }
+}
+
+// The main program's progress window could not be made: the run stops before
+// the body and leaves no temporary file beside the destination.
+TEST(FileRun, StoppedBeforeTheBodyLeavesNothingBehind) {
+    for (bool encrypting : {true, false}) {
+        TempFolder folder;
+        writeBytes(folder / "a.bin", randomBytes(3000, 6));
+        Counters c0;
+        ASSERT_EQ(encryptFile(folder / "a.bin", folder / "a.ept", "", c0.run()), RunStatus::Completed);
+        const std::vector<std::string> before = namesIn(folder.path());
+
+        Counters c;
+        const BeforeBody refuse = [] { return false; };
+        const RunStatus status = encrypting ? encryptFile(folder / "a.bin", folder / "b.ept", "", c.run(), refuse)
+                                            : decryptFile(folder / "a.ept", folder / "b.bin", c.run(), refuse);
+        EXPECT_EQ(status, RunStatus::Cancelled) << "encrypting: " << encrypting;
+        EXPECT_EQ(c.done.load(), 0u) << "encrypting: " << encrypting;
+        EXPECT_EQ(namesIn(folder.path()), before) << "encrypting: " << encrypting;
+    }
+}
+
+// A read-only destination is one the user asked the system to protect: refused
+// before anything is written, as creating it would have been, and left as it was.
+TEST(FileRun, ReadOnlyDestinationIsRefusedBeforeAnythingIsWritten) {
+    for (bool encrypting : {true, false}) {
+        TempFolder folder;
+        writeBytes(folder / "a.bin", randomBytes(3000, 7));
+        Counters c0;
+        ASSERT_EQ(encryptFile(folder / "a.bin", folder / "a.ept", "", c0.run()), RunStatus::Completed);
+        const std::string destination = folder / (encrypting ? "locked.ept" : "locked.bin");
+        writeBytes(destination, {'k', 'e', 'e', 'p'});
+        ASSERT_EQ(::chmod(destination.c_str(), 0444), 0);
+        const std::vector<std::string> before = namesIn(folder.path());
+
+        Counters c;
+        bool bodyReached = false;
+        const BeforeBody watch = [&bodyReached] { return bodyReached = true; };
+        const RunStatus status = encrypting ? encryptFile(folder / "a.bin", destination, "", c.run(), watch)
+                                            : decryptFile(folder / "a.ept", destination, c.run(), watch);
+        EXPECT_EQ(status, RunStatus::DestinationNotCreated) << "encrypting: " << encrypting;
+        EXPECT_FALSE(bodyReached) << "refused before the run starts, encrypting: " << encrypting;
+        EXPECT_EQ(readBytes(destination), (std::vector<unsigned char>{'k', 'e', 'e', 'p'}));
+        struct stat st;
+        ASSERT_EQ(::stat(destination.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0444u) << "still read-only";
+        EXPECT_EQ(namesIn(folder.path()), before) << "no temporary file, encrypting: " << encrypting;
+
+        ASSERT_EQ(::chmod(destination.c_str(), 0644), 0);
+        Counters c2;
+        EXPECT_EQ(encrypting ? encryptFile(folder / "a.bin", destination, "", c2.run())
+                             : decryptFile(folder / "a.ept", destination, c2.run()),
+                  RunStatus::Completed)
+            << "writable again, encrypting: " << encrypting;
     }
 }
 
