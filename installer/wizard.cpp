@@ -201,16 +201,19 @@ void onMinimise() {
     if (!IsIconic(mainWindow)) MessageBoxA(mainWindow, kMinimiseRefusal, kProductTitle, MB_ICONERROR | MB_OK);
 }
 
+// The one way out before the end: "X", and every other close (WM_CLOSE, which
+// Alt+F4 and the taskbar's Close reach through SC_CLOSE), asks first; leaving
+// mid-installation leaves the shell verb pointing at no program.
+void askToQuit() {
+    if (MessageBoxA(mainWindow, kExitQuestion, kProductTitle, MB_ICONQUESTION | MB_YESNO) == IDYES) endInstaller();
+}
+
 LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     switch (LOWORD(wParam)) {
         case kForwardCommand: onForward(); return 0;
         case kBrowseCommand: browseForFolder(); return 0;
         case kBackCommand: onBack(); return 0;
-        case kExitCommand:
-            if (MessageBoxA(mainWindow, kExitQuestion, kProductTitle, MB_ICONQUESTION | MB_YESNO) == IDYES) {
-                endInstaller();
-            }
-            return 0;
+        case kExitCommand: askToQuit(); return 0;
         case kMinimiseCommand: onMinimise(); return 0;
         default: return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
     }
@@ -259,6 +262,7 @@ void completeInstallation() {
 LRESULT CALLBACK wizardWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE: removeSizeEntries(window); return 0;
+        case WM_CLOSE: askToQuit(); return 0;
         case WM_DESTROY: endInstaller();
         case WM_PAINT: onPaint(window); return 0;
         case WM_COMMAND: return onCommand(window, wParam, lParam);

@@ -42,9 +42,24 @@ void leaveBatchFile(const std::string& installationDirectory) {
     const std::string path = batchFilePathIn(startupFolder);
     if (path.empty()) return;
 
+    // cmd reads a batch file in the OEM code page: a folder named with letters
+    // beyond ASCII (an umlaut, say) is written in it, or cmd looks for another name.
+    std::string oemDirectory = installationDirectory;
+    if (!oemDirectory.empty()) {
+        CharToOemBuffA(installationDirectory.c_str(), &oemDirectory[0], static_cast<DWORD>(oemDirectory.size()));
+    }
+
     // Text mode: every "\n" of the text reaches the disk as CR LF.
     std::FILE* file = std::fopen(path.c_str(), "wt");
     if (file == nullptr) return;
-    std::fputs(batchFileText(installationDirectory).c_str(), file);
+    std::fputs(batchFileText(oemDirectory).c_str(), file);
     std::fclose(file);
+}
+
+void removeAtRestart(const std::string& installationDirectory) {
+    // Never a drive's root: only a folder of its own is the installation's.
+    if (installationDirectory.size() <= 3) return;
+    MoveFileExA((installationDirectory + kUninstallerFileName).c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+    const std::string folder = installationDirectory.substr(0, installationDirectory.size() - 1);
+    MoveFileExA(folder.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
 }

@@ -1,6 +1,7 @@
 // Entry of "UNINSTALL.exe": no window, one straight run. It asks, removes the
 // registry keys and the installed files, leaves a batch file in the Startup
-// folder for what cannot go while it runs (itself and its folder), and restarts.
+// folder and has the system delete at the restart what cannot go while it runs
+// (itself and its folder), and restarts.
 #include <windows.h>
 
 #include <string>
@@ -21,6 +22,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     removeRegistryKeys();
     removeInstalledFiles(installationDirectory);
     leaveBatchFile(installationDirectory);
+    removeAtRestart(installationDirectory);
 
     if (MessageBoxA(nullptr, successText().c_str(), kUninstallerCaption, MB_OK | MB_ICONINFORMATION) == IDOK) {
         shutDownComputer(kRestartFlags);

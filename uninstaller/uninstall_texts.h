@@ -20,5 +20,6 @@ std::string batchFilePathIn(const std::string& startupFolder);
 // The batch file's four lines, separated by "\n" for a text-mode stream to turn
 // into CR LF, with no line end after the last: it deletes the uninstaller, then
 // the (by then empty) installation directory, then itself. The installation
-// directory ends with a backslash.
+// directory ends with a backslash and is given in the OEM code page, in which
+// cmd reads the file; its bytes are written as they are.
 std::string batchFileText(const std::string& installationDirectory);

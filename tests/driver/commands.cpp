@@ -7,6 +7,7 @@
 
 #include "tests/driver/driver.h"
 #include "tests/driver/file_dialogs.h"
+#include "tests/driver/keyboard_input.h"
 #include "tests/driver/message_boxes.h"
 #include "tests/driver/mouse_input.h"
 #include "tests/driver/process_control.h"
@@ -217,6 +218,11 @@ bool typeCommand(const Args& args, const std::string&) {
         if (!sendText(control, WM_CHAR, c, 1, "type")) return false;
     }
     return true;
+}
+
+bool pressKeysCommand(const Args& args, const std::string&) {
+    HWND top = nullptr;
+    return window(args[0], top) && pressKeys(top, args[1]);
 }
 
 bool clickCommand(const Args& args, const std::string&) {
@@ -459,6 +465,7 @@ const Command kCommands[] = {
     {"expect-text", 3, 3, "expect-text WINDOW CONTROL TEXT", expectTextCommand},
     {"set-text", 3, 3, "set-text WINDOW CONTROL TEXT", setTextCommand},
     {"type", 3, 3, "type WINDOW CONTROL TEXT", typeCommand},
+    {"press-keys", 2, 2, "press-keys WINDOW KEY[+KEY...]   (real keyboard, e.g. alt+f4)", pressKeysCommand},
     {"click", 2, 2, "click WINDOW CONTROL        (real mouse, control centre)", clickCommand},
     {"press", 2, 2, "press WINDOW CONTROL        (posted BM_CLICK)", pressCommand},
     {"expect-state", 3, 3, "expect-state WINDOW CONTROL enabled|disabled|visible|hidden|checked|unchecked",

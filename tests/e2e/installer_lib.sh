@@ -33,8 +33,9 @@ reg_value() {
     else
         out=$(wine reg query "$1" /ve 2>/dev/null) || return 0
     fi
-    # "    NAME    REG_SZ    DATA": the data is everything after the type.
-    sed -n 's/\r$//; s/^ *.* *REG_SZ    //p' <<<"$out" | head -1
+    # "    NAME    REG_SZ    DATA": the data is everything after the type, which
+    # reg writes in the OEM code page.
+    sed -n 's/\r$//; s/^ *.* *REG_SZ    //p' <<<"$out" | head -1 | iconv -f CP437 -t UTF-8
 }
 
 # The nine values of an installation into the default folder, in order.

@@ -43,7 +43,7 @@ install_by_hand() {
         printf '[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\ZORVANEX]\r\n'
         printf '"DisplayIcon"=%s\r\n"UninstallString"=%s\r\n' "$(reg_string "$program")" "$(reg_string "$uninstall")"
         printf '"Publisher"="Pelk Softwares"\r\n"DisplayVersion"="3.1"\r\n"DisplayName"="ZORVANEX(version-3.1)"\r\n'
-    } >"$reg"
+    } | iconv -f UTF-8 -t CP1252 >"$reg"  # regedit reads a REGEDIT4 file in the ANSI code page
     wine regedit /S "$(winpath "$reg")"
     expect_eq "UninstallString written by hand" "$uninstall" "$(reg_value "$ZV_UNINSTALL_KEY" UninstallString)"
 }
@@ -70,8 +70,9 @@ expected_batch() {
     printf '@echo off\r\ndel "%sUNINSTALL.exe"\r\nrmdir "%s"\r\ndel "temp1234.bat"' "$dir" "${dir%\\}"
 }
 
-# uninstall_confirmed COMMAND_LINE: starts the uninstaller with that exact
-# command line, answers Yes and then OK, and expects the restart to end the Wine
+# uninstall_confirmed COMMAND_LINE [LINES]: starts the uninstaller with that exact
+# command line, answers Yes and then OK (running the driver LINES, if given,
+# while the success message is up), and expects the restart to end the Wine
 # session: the driver is ended before it can finish its script, no other box or
 # window comes up in between. Wine's restart (wineboot --kill) then boots the
 # session again and, as the next logon on Windows, runs the Startup folder's
@@ -92,6 +93,7 @@ expect-box-caption "$ZV_UNINSTALL_CAPTION"
 expect-box-icon information
 expect-box-buttons OK
 expect-box-text "$ZV_UNINSTALL_SUCCESS"
+${2:-}
 answer OK
 expect-no-window "#32770" 15000
 EOF
@@ -105,3 +107,9 @@ EOF
     timeout 20 wineserver -w || e2e_fail "Wine processes still run 20 s after the restart"
     echo "the restart ended the Wine session (driver status $status)"
 }
+
+# The driver lines that save, while the uninstaller waits, the operations the
+# system is to carry out at the restart, as `reg query` lists them, into the file
+# C:\pending.txt.
+ZV_PENDING_QUERY='start C:\windows\system32\cmd.exe /c reg query "HKLM\System\CurrentControlSet\Control\Session Manager" /v PendingFileRenameOperations >C:\pending.txt
+expect-exit 0'
