@@ -23,7 +23,7 @@ cp -p "$docs/data.bin" "$docs/sealed.ept" "$docs/DATA.EPT" "$docs/plan.txt" "$E2
 refused() {
     local class=$1 source=$2 start=$3 destination=$4 number=$5 password=${6:-}
     cat <<EOF
-start "$main" $(q "$source")
+start "$main" "$source"
 wait-window $class
 expect-text $class #521 $(q "$destination")
 click-at $class 20 280
