@@ -7,8 +7,8 @@
 
 #include "main/error_box.h"
 #include "main/run_failure.h"
-#include "main/ui/skinned_window.h"
 #include "main/ui/progress_window.h"
+#include "main/ui/skinned_window.h"
 
 int runWithProgress(RunKind kind, const std::string& sourcePath, const std::string& destinationPath,
                     const std::string& caption, const BodyCopy& copyBody) {
