@@ -30,14 +30,14 @@ printf 'my notes\n' >"$dir/my notes.txt"
 wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders' /v Startup /d "" /f
 wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' /v Startup /d "" /f
 uninstall_confirmed "\"${ZV_INSTALL_DIR_WIN}UNINSTALL.exe\"" "$ZV_PENDING_QUERY"
-pending_dir='\??\C:\Program Files\Pelk Softwares\ZORVANEX(version-3.1)'
+pending_dir="\\??\\${ZV_INSTALL_DIR_WIN%\\}"
 expect_eq "the deletions registered for the restart" \
     "PendingFileRenameOperations    REG_MULTI_SZ    $pending_dir\UNINSTALL.exe\0\0$pending_dir\0" \
     "$(tr -d '\r' <"$E2E_C/pending.txt" | sed -n 's/^ *//; /^PendingFileRenameOperations/p')"
 # Carried out by the restarted session: the uninstaller is gone, the folder
 # stays for the user's file, and nothing is left to do at the next restart.
 expect_eq "left in the installation folder" "my notes.txt" "$(ls -A "$dir")"
-expect_file "$E2E_C/Program Files/Pelk Softwares"
+expect_file "$(dirname "$dir")"
 if wine reg query 'HKLM\System\CurrentControlSet\Control\Session Manager' /v PendingFileRenameOperations >/dev/null 2>&1; then
     e2e_fail "the deletions are still registered after the restart"
 fi
