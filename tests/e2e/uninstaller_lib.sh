@@ -40,7 +40,9 @@ install_by_hand() {
         printf '[HKEY_CLASSES_ROOT\\encrypted_file\\shell\\Decrypt\\command]\r\n@=%s\r\n\r\n' \
             "$(reg_string "$program \"%1\"")"
         printf '[HKEY_CLASSES_ROOT\\encrypted_file\\DefaultIcon]\r\n@=%s\r\n\r\n' "$(reg_string "$program")"
-        printf '[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\ZORVANEX]\r\n'
+        # The uninstall entry where the installer of this build writes it (the
+        # 32-bit registry view for the i686 programs).
+        printf '[%s]\r\n' "${ZV_UNINSTALL_KEY/#HKLM/HKEY_LOCAL_MACHINE}"
         printf '"DisplayIcon"=%s\r\n"UninstallString"=%s\r\n' "$(reg_string "$program")" "$(reg_string "$uninstall")"
         printf '"Publisher"="Pelk Softwares"\r\n"DisplayVersion"="3.1"\r\n"DisplayName"="ZORVANEX(version-3.1)"\r\n'
     } | iconv -f UTF-8 -t CP1252 >"$reg"  # regedit reads a REGEDIT4 file in the ANSI code page
