@@ -7,6 +7,7 @@
 
 #include "tests/driver/driver.h"
 #include "tests/driver/file_dialogs.h"
+#include "tests/driver/key_input.h"
 #include "tests/driver/message_boxes.h"
 #include "tests/driver/mouse_input.h"
 #include "tests/driver/process_control.h"
@@ -278,6 +279,29 @@ bool dragCommand(const Args& args, const std::string&) { return mouseDrag(args, 
 bool postClickAtCommand(const Args& args, const std::string&) { return mouseAt(args, postedClick); }
 bool postDragCommand(const Args& args, const std::string&) { return mouseDrag(args, postedDrag); }
 
+// ---- keyboard
+
+bool keyCommand(const Args& args, const std::string&) {
+    HWND top = nullptr;
+    if (!window(args[0], top)) return false;
+    const std::vector<std::string> keys(args.begin() + 1, args.end());
+    return realKeys(top, keys, session.defaultTimeoutMs);
+}
+
+std::string describeControl(HWND control) {
+    if (!control) return "nothing";
+    return classNameOf(control) + " #" + std::to_string(GetDlgCtrlID(control)) + " " + quotedWord(textOf(control));
+}
+
+bool expectFocusCommand(const Args& args, const std::string&) {
+    HWND top = nullptr, control = nullptr;
+    if (!windowAndControl(args, top, control)) return false;
+    HWND got = nullptr;
+    if (pollUntil(session.defaultTimeoutMs, [&] { return (got = focusedControl(top)) == control; })) return true;
+    return fail("expect-focus %s %s: expected %s, got %s", args[0].c_str(), args[1].c_str(),
+                describeControl(control).c_str(), describeControl(got).c_str());
+}
+
 // ---- message boxes and file dialogs
 
 bool waitBoxCommand(const Args& args, const std::string&) {
@@ -468,6 +492,8 @@ const Command kCommands[] = {
     {"drag", 5, 5, "drag WINDOW X1 Y1 X2 Y2", dragCommand},
     {"post-click-at", 3, 3, "post-click-at WINDOW X Y     (posted messages)", postClickAtCommand},
     {"post-drag", 5, 5, "post-drag WINDOW X1 Y1 X2 Y2", postDragCommand},
+    {"key", 2, 40, "key WINDOW KEY...           (real keys: Tab Shift+Tab Enter Esc Space a A 7 ...)", keyCommand},
+    {"expect-focus", 2, 2, "expect-focus WINDOW CONTROL", expectFocusCommand},
     {"wait-box", 0, 1, "wait-box [TIMEOUT]", waitBoxCommand},
     {"expect-box", 2, 3, "expect-box TEXT BUTTON [TIMEOUT]", expectBoxCommand},
     {"expect-box-text", 1, 1, "expect-box-text TEXT", expectBoxTextCommand},
