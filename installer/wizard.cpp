@@ -9,6 +9,7 @@
 
 #include "common/draw_text.h"
 #include "common/shutdown.h"
+#include "common/window_keys.h"
 #include "installer/controls/caption_button.h"
 #include "installer/controls/pictures.h"
 #include "installer/controls/progress_bar.h"
@@ -196,6 +197,21 @@ void onBack() {
     redrawArea(20, 130, 725, 380);
 }
 
+void onExit() {
+    if (MessageBoxA(mainWindow, kExitQuestion, kProductTitle, MB_ICONQUESTION | MB_YESNO) == IDYES) endInstaller();
+}
+
+// Enter is the page's forward button, while it is shown; Esc is "X".
+bool handleKey(const MSG& message) {
+    switch (keyDownFor(message, mainWindow)) {
+        case VK_RETURN:
+            if (IsWindowVisible(captionButtons[kForwardButton].window)) onForward();
+            return true;
+        case VK_ESCAPE: onExit(); return true;
+        default: return false;
+    }
+}
+
 void onMinimise() {
     ShowWindow(mainWindow, SW_MINIMIZE);
     if (!IsIconic(mainWindow)) MessageBoxA(mainWindow, kMinimiseRefusal, kProductTitle, MB_ICONERROR | MB_OK);
@@ -206,11 +222,7 @@ LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam) {
         case kForwardCommand: onForward(); return 0;
         case kBrowseCommand: browseForFolder(); return 0;
         case kBackCommand: onBack(); return 0;
-        case kExitCommand:
-            if (MessageBoxA(mainWindow, kExitQuestion, kProductTitle, MB_ICONQUESTION | MB_YESNO) == IDYES) {
-                endInstaller();
-            }
-            return 0;
+        case kExitCommand: onExit(); return 0;
         case kMinimiseCommand: onMinimise(); return 0;
         default: return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
     }
@@ -308,6 +320,7 @@ void startWizard() {
 
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (handleKey(message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

@@ -1,6 +1,7 @@
 #include "main/decrypt_window.h"
 
 #include "common/file_ops.h"
+#include "common/window_keys.h"
 #include "main/decrypt_checks.h"
 #include "main/run_state.h"
 #include "main/run_window.h"
@@ -44,7 +45,7 @@ const Frame kPasswordFrame = {19, 109, 271, 135};
 
 bool hasPassword() { return !storedPassword.empty(); }
 
-void createControls(HWND window, const std::string& proposal) {
+WindowKeys createControls(HWND window, const std::string& proposal) {
     createCaptionButtons(window, false);
     createControl(window, "button", "DECRYPT", BS_PUSHBUTTON, 354, 410, 80, 40, decryptButton);
     createControl(window, "button", "BROWSE", BS_PUSHBUTTON, 698, 207, 70, 20, browseButton);
@@ -62,6 +63,13 @@ void createControls(HWND window, const std::string& proposal) {
     for (HWND control : inOrder) {
         if (control) ShowWindow(control, SW_SHOWNORMAL);
     }
+
+    // Screen order: "-", "X", the password field, BROWSE, DECRYPT.
+    WindowKeys keys = {{inOrder[0], inOrder[1]}, 2, decryptButton};
+    if (passwordField) keys.tabOrder[keys.count++] = passwordField;
+    keys.tabOrder[keys.count++] = inOrder[3];  // BROWSE
+    keys.tabOrder[keys.count++] = inOrder[2];  // DECRYPT
+    return keys;
 }
 
 void startDecryption(HWND window) {
@@ -132,6 +140,8 @@ void showDecryptWindow(const std::string& sourcePath, const std::string& propose
     decryptSource = sourcePath;
     storedPassword = password;
     HWND window = createRunWindow(kDecryptClass, decryptWindowProc, "0011");
-    createControls(window, proposedDestination);
-    runWindowLoop();
+    const WindowKeys keys = createControls(window, proposedDestination);
+    // Without a password field the window keeps the focus: Enter still decrypts.
+    if (passwordField) focusControl(passwordField);
+    runWindowLoop(window, keys);
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "common/file_ops.h"
+#include "common/window_keys.h"
 #include "main/encrypt_checks.h"
 #include "main/run_state.h"
 #include "main/run_window.h"
@@ -49,7 +50,7 @@ void setLastAccepted(const std::string& path) {
     std::snprintf(lastAccepted, kCaptionSize, "%s", path.c_str());
 }
 
-void createControls(HWND window, const std::string& proposal) {
+WindowKeys createControls(HWND window, const std::string& proposal) {
     createCaptionButtons(window, false);
     createControl(window, "button", "ENCRYPT", BS_PUSHBUTTON, 354, 410, 80, 40, encryptButton);
     createControl(window, "button", "BROWSE", BS_PUSHBUTTON, 698, 207, 70, 20, browseButton);
@@ -62,6 +63,9 @@ void createControls(HWND window, const std::string& proposal) {
                             GetDlgItem(window, encryptButton), GetDlgItem(window, browseButton),
                             destinationField, passwordField, confirmField};
     for (HWND control : inOrder) ShowWindow(control, SW_SHOWNORMAL);
+
+    // Screen order: "-", "X", the two fields, BROWSE, ENCRYPT.
+    return {{inOrder[0], inOrder[1], passwordField, confirmField, inOrder[3], inOrder[2]}, 6, encryptButton};
 }
 
 void startEncryption(HWND window) {
@@ -138,6 +142,7 @@ LRESULT CALLBACK encryptWindowProc(HWND window, UINT message, WPARAM wParam, LPA
 void showEncryptWindow(const std::string& sourcePath, const std::string& proposedDestination) {
     encryptSource = sourcePath;
     HWND window = createRunWindow(kEncryptClass, encryptWindowProc, "0009");
-    createControls(window, proposedDestination);
-    runWindowLoop();
+    const WindowKeys keys = createControls(window, proposedDestination);
+    focusControl(passwordField);
+    runWindowLoop(window, keys);
 }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "common/draw_text.h"
+#include "common/window_keys.h"
 #include "main/run_state.h"
 #include "main/ui/about_requests.h"
 #include "main/ui/about_texts.h"
@@ -109,7 +110,14 @@ DWORD WINAPI aboutThreadProc(LPVOID) {
     ShowWindow(window, SW_SHOWNORMAL);
     SetEvent(aboutWindowReady);
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        // Esc is the X button.
+        if (keyDownFor(message, window) == VK_ESCAPE) {
+            SendMessageA(window, WM_COMMAND, MAKEWPARAM(closeButton, BN_CLICKED), 0);
+        } else {
+            DispatchMessageA(&message);
+        }
+    }
     return 0;
 }
 

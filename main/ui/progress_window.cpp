@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/draw_text.h"
+#include "common/window_keys.h"
 #include "main/run_state.h"
 #include "main/ui/about_window.h"
 #include "main/ui/hot_spot_input.h"
@@ -133,7 +134,12 @@ DWORD WINAPI progressThread(LPVOID) {
     for (;;) {
         if (runProgress.cancelCode != 0) break;
         if (GetMessageA(&message, nullptr, 0, 0) <= 0) break;
-        DispatchMessageA(&message);
+        // Esc is the X button: the same exit question.
+        if (keyDownFor(message, window) == VK_ESCAPE) {
+            onCommand(window, closeButton);
+        } else {
+            DispatchMessageA(&message);
+        }
         if (serviceAboutRequests()) continue;
         if (runProgress.exitRequest == kExitRequested) {
             runProgress.exitRequest = 0;
