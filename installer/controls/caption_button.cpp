@@ -2,7 +2,9 @@
 
 #include <cstring>
 
+#include "common/draw_picture.h"
 #include "common/draw_text.h"
+#include "common/scoped_gdi.h"
 #include "installer/controls/button_layout.h"
 #include "installer/controls/forwarding.h"
 
@@ -21,26 +23,17 @@ int buttonIndexOf(HWND window) {
 }
 
 void copyBackground(HDC dc, const CaptionButton& button) {
-    HBITMAP skin = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(button.backgroundBitmap));
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ previous = SelectObject(memory, skin);
-    BitBlt(dc, 0, 0, button.width, button.height, memory, button.x + button.backgroundOffsetX,
-           button.y + button.backgroundOffsetY, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    DeleteObject(skin);
+    drawPicture(dc, GetModuleHandleA(nullptr), button.backgroundBitmap,
+                {0, 0, button.width, button.height, button.x + button.backgroundOffsetX,
+                 button.y + button.backgroundOffsetY});
 }
 
 void roundRectangle(HDC dc, COLORREF fill, COLORREF outline, int left, int top, int right, int bottom, int corner) {
-    HBRUSH brush = CreateSolidBrush(fill);
-    HPEN pen = CreatePen(PS_SOLID, 1, outline);
-    HGDIOBJ previousBrush = SelectObject(dc, brush);
-    HGDIOBJ previousPen = SelectObject(dc, pen);
+    ScopedBrush brush(CreateSolidBrush(fill));
+    ScopedPen pen(CreatePen(PS_SOLID, 1, outline));
+    SelectedObject selectedBrush(dc, brush);
+    SelectedObject selectedPen(dc, pen);
     RoundRect(dc, left, top, right, bottom, corner, corner);
-    SelectObject(dc, previousPen);
-    SelectObject(dc, previousBrush);
-    DeleteObject(pen);
-    DeleteObject(brush);
 }
 
 // Seven rings, stepping inwards only at the top and the left, so the darker
@@ -69,7 +62,7 @@ void paintButton(HDC dc, const CaptionButton& button) {
 
     const CaptionLayout layout = {button.width,      button.height,  button.charWidth,
                                   button.fontHeight, button.lineGap, button.textOffset};
-    HFONT font = createTextFont("COMIC SANS MS", button.fontHeight, button.charWidth, 0, 0);
+    ScopedFont font(createTextFont("COMIC SANS MS", button.fontHeight, button.charWidth, 0, 0));
     int left = 0;
     int top = captionTop(layout, lineCount(button.caption));
     if (button.pressed) {
@@ -81,7 +74,7 @@ void paintButton(HDC dc, const CaptionButton& button) {
         drawRaisedShape(dc, button);
     }
 
-    HGDIOBJ previousFont = SelectObject(dc, font);
+    SelectedObject selectedFont(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, button.pointerOver ? button.hoverColour : button.normalColour);
     const char* line = button.caption;
@@ -93,8 +86,6 @@ void paintButton(HDC dc, const CaptionButton& button) {
         if (end == nullptr) break;
         line = end + 1;
     }
-    SelectObject(dc, previousFont);
-    DeleteObject(font);
 }
 
 void sendCommand(const CaptionButton& button, int index) {

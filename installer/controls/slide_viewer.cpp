@@ -1,5 +1,6 @@
 #include "installer/controls/slide_viewer.h"
 
+#include "common/draw_picture.h"
 #include "installer/controls/forwarding.h"
 #include "installer/controls/progress_bar.h"
 #include "installer_resource_ids.h"
@@ -47,7 +48,7 @@ void drawSlide(HDC dc, int slide) {
     BitBlt(dc, 0, 0, kViewerWidth, kViewerHeight, skinContext, kViewerX, kViewerY, SRCCOPY);
     const int index = (slide == 1 || slide == 2) ? slide - 1 : 2;
     const Slide& s = kSlides[index];
-    TransparentBlt(dc, s.x, s.y, s.width, s.height, slideContexts[index], 0, 0, s.width, s.height, RGB(0, 0, 0));
+    copyTransparent(dc, {s.x, s.y, s.width, s.height, 0, 0}, slideContexts[index]);
 }
 
 LRESULT CALLBACK slideViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

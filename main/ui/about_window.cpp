@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstring>
 
+#include "common/draw_picture.h"
 #include "common/draw_text.h"
 #include "common/window_keys.h"
 #include "main/run_state.h"
@@ -44,13 +45,7 @@ void startAboutThread(int page) {
 }
 
 void paintPicture(HDC dc) {
-    HBITMAP picture = LoadBitmapA(programInstance, MAKEINTRESOURCEA(aboutPicture));
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ previous = SelectObject(memory, picture);
-    BitBlt(dc, 544, 70, 217, 275, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    DeleteObject(picture);
+    drawPicture(dc, programInstance, aboutPicture, {544, 70, 217, 275, 0, 0});
 }
 
 void paintPage(HDC dc, const char* heading, int headingX, int underline, const char* text) {

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "common/draw_text.h"
+#include "common/scoped_gdi.h"
 #include "main/run_state.h"
 
 namespace {
@@ -41,8 +42,8 @@ int trackHotSpot(HWND window, int x, int y) {
 }
 
 void drawLinks(HDC dc) {
-    HFONT font = createTextFont(kLinkFace, 16, 7, 0, 0);
-    HGDIOBJ previous = SelectObject(dc, font);
+    ScopedFont font(createTextFont(kLinkFace, 16, 7, 0, 0));
+    SelectedObject selectedFont(dc, font);
     SetBkMode(dc, TRANSPARENT);
     for (int spot = 0; spot < kHotSpotCount; spot++) {
         const HotSpot& link = kHotSpots[spot];
@@ -50,8 +51,6 @@ void drawLinks(HDC dc) {
         SetTextColor(dc, spot == hotSpot ? kLinkHot : kLinkCold);
         TextOutA(dc, link.rect.left, link.rect.top - 3, link.label, static_cast<int>(std::strlen(link.label)));
     }
-    SelectObject(dc, previous);
-    DeleteObject(font);
 }
 
 void drawOptionBoxes(HDC dc) {

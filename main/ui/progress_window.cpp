@@ -5,7 +5,9 @@
 #include <ctime>
 #include <string>
 
+#include "common/draw_picture.h"
 #include "common/draw_text.h"
+#include "common/scoped_gdi.h"
 #include "common/window_keys.h"
 #include "main/run_state.h"
 #include "main/ui/about_window.h"
@@ -177,8 +179,8 @@ LRESULT CALLBACK progressWindowProc(HWND window, UINT message, WPARAM wParam, LP
 }
 
 void drawStatistics(HDC dc, HWND) {
-    HFONT font = createTextFont(kPanelFace, 25, 7, 1, 0);
-    HGDIOBJ previousFont = SelectObject(dc, font);
+    ScopedFont font(createTextFont(kPanelFace, 25, 7, 1, 0));
+    SelectedObject selectedFont(dc, font);
     SetBkMode(dc, TRANSPARENT);
 
     drawTitle(dc);
@@ -208,19 +210,10 @@ void drawStatistics(HDC dc, HWND) {
     drawValue(dc, 475, y1 + 30, timeLeftText(figures.remaining, runProgress.currentSpeed));
     drawValue(dc, 111, y1 + 60, speedText(runProgress.currentSpeed));
     drawValue(dc, 475, y1 + 60, averageSpeedText(runProgress.averageSpeed));
-
-    SelectObject(dc, previousFont);
-    DeleteObject(font);
 }
 
 void drawProgressBar(HDC dc) {
     const int width = barWidth(percentDone);
     if (width == 0) return;
-    HBITMAP strip = LoadBitmapA(programInstance, MAKEINTRESOURCEA(barStrip));
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ previous = SelectObject(memory, strip);
-    TransparentBlt(dc, kBarLeft, kBarTop, width, kBarHeight, memory, 0, 0, width, kBarHeight, RGB(0, 0, 0));
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    DeleteObject(strip);
+    drawTransparentPicture(dc, programInstance, barStrip, {kBarLeft, kBarTop, width, kBarHeight, 0, 0});
 }
