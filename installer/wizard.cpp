@@ -2,13 +2,13 @@
 
 #include <objbase.h>
 #include <shlobj.h>
-#include <windowsx.h>
 
 #include <cstring>
 #include <string>
 
 #include "common/draw_text.h"
 #include "common/shutdown.h"
+#include "common/window_drag.h"
 #include "common/window_keys.h"
 #include "installer/controls/caption_button.h"
 #include "installer/controls/pictures.h"
@@ -38,9 +38,7 @@ const char* const kMinimiseRefusal = "Sorry! Zorvanex Installation Setup can not
 
 int windowX = 0;
 int windowY = 0;
-bool dragging = false;
-POINT dragAnchor = {};
-POINT cursorPosition = {};
+WindowDrag wizardDrag;
 char installationDirectory[MAX_PATH + 64];
 // Set once the registry values, the directories and the read-me are written. An
 // error box of that step runs a message loop in which the bar keeps ticking; the
@@ -274,25 +272,12 @@ LRESULT CALLBACK wizardWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
         case WM_DESTROY: endInstaller();
         case WM_PAINT: onPaint(window); return 0;
         case WM_COMMAND: return onCommand(window, wParam, lParam);
-        case WM_LBUTTONDOWN:
-            SetCapture(window);
-            // Signed: a captured pointer may lie left of or above the window.
-            dragAnchor = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-            dragging = true;
-            return 0;
+        case WM_LBUTTONDOWN: beginWindowDrag(window, wizardDrag, lParam); return 0;
         case WM_MOUSEMOVE:
-            cursorPosition = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-            if (wParam == MK_LBUTTON && dragging) {
-                windowX += cursorPosition.x - dragAnchor.x;
-                windowY += cursorPosition.y - dragAnchor.y;
-                MoveWindow(window, windowX, windowY, kWizardWidth, kWizardHeight, TRUE);
-            }
+            followWindowDrag(window, wizardDrag, wParam, lParam, windowX, windowY, kWizardWidth, kWizardHeight);
             clearButtonHover(kNoButton);
             return 0;
-        case WM_LBUTTONUP:
-            dragging = false;
-            ReleaseCapture();
-            return 0;
+        case WM_LBUTTONUP: endWindowDrag(wizardDrag); return 0;
         default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }

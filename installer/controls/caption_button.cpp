@@ -5,6 +5,7 @@
 #include "common/draw_picture.h"
 #include "common/draw_text.h"
 #include "common/scoped_gdi.h"
+#include "common/window_drag.h"
 #include "installer/controls/button_layout.h"
 #include "installer/controls/forwarding.h"
 
@@ -173,8 +174,9 @@ void clearButtonHover(int except) {
 LRESULT CALLBACK captionButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const int index = buttonIndexOf(window);
     if (index == kNoButton) return DefWindowProcA(window, message, wParam, lParam);
-    const int x = LOWORD(lParam);
-    const int y = HIWORD(lParam);
+    const POINT point = pointerPoint(lParam);
+    const int x = static_cast<int>(point.x);
+    const int y = static_cast<int>(point.y);
     switch (message) {
         case WM_PAINT: drawCaptionButton(index, true); return 0;
         case WM_MOUSEMOVE: onMouseMove(index, message, wParam, x, y); return 0;

@@ -5,6 +5,7 @@
 
 #include "common/draw_picture.h"
 #include "common/draw_text.h"
+#include "common/window_drag.h"
 #include "common/window_keys.h"
 #include "main/run_state.h"
 #include "main/ui/about_requests.h"
@@ -27,8 +28,7 @@ std::atomic<HWND> aboutWindow{nullptr};
 // Signalled once the new window exists and can take messages.
 HANDLE aboutWindowReady = nullptr;
 
-DragOrigin aboutDragOrigin;
-bool aboutDragActive = false;
+WindowDrag aboutDrag;
 
 const GradientColours kCaptionColours = {0, 0, 0, 255, 255, 255};
 const GradientColours kHeadingColours = {255, 255, 0, 0, 0, 0};
@@ -117,7 +117,6 @@ DWORD WINAPI aboutThreadProc(LPVOID) {
 }
 
 LRESULT CALLBACK aboutWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const unsigned long position = static_cast<unsigned long>(lParam);
     switch (message) {
     case WM_CREATE: createCaptionButtons(window, true); return 0;
     case WM_DESTROY:
@@ -134,21 +133,10 @@ LRESULT CALLBACK aboutWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         }
         return 0;
     case WM_PAINT: paintAboutWindow(window); return 0;
-    case WM_LBUTTONDOWN:
-        SetCapture(window);
-        aboutDragOrigin = {signedLowWord(position), signedHighWord(position)};
-        aboutDragActive = true;
-        return 0;
-    case WM_LBUTTONUP:
-        aboutDragActive = false;
-        ReleaseCapture();
-        return 0;
+    case WM_LBUTTONDOWN: beginWindowDrag(window, aboutDrag, lParam); return 0;
+    case WM_LBUTTONUP: endWindowDrag(aboutDrag); return 0;
     case WM_MOUSEMOVE:
-        if (wParam == MK_LBUTTON && aboutDragActive) {
-            aboutX += signedLowWord(position) - aboutDragOrigin.x;
-            aboutY += signedHighWord(position) - aboutDragOrigin.y;
-            MoveWindow(window, aboutX, aboutY, kWindowWidth, kWindowHeight, TRUE);
-        }
+        followWindowDrag(window, aboutDrag, wParam, lParam, aboutX, aboutY, kWindowWidth, kWindowHeight);
         return 0;
     default: return DefWindowProcA(window, message, wParam, lParam);
     }

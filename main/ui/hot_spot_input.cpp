@@ -4,6 +4,7 @@
 
 #include "common/draw_text.h"
 #include "common/scoped_gdi.h"
+#include "common/window_drag.h"
 #include "main/run_state.h"
 
 namespace {
@@ -65,9 +66,9 @@ void drawOptionBoxes(HDC dc) {
 }
 
 bool handlePointerMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DragOrigin& origin) {
-    const unsigned long position = static_cast<unsigned long>(lParam);
-    const int x = signedLowWord(position);
-    const int y = signedHighWord(position);
+    const POINT point = pointerPoint(lParam);
+    const int x = static_cast<int>(point.x);
+    const int y = static_cast<int>(point.y);
     switch (message) {
     case WM_MOUSEMOVE:
         apply(window, pointerMoved(x, y, wParam == MK_LBUTTON, origin));

@@ -74,8 +74,7 @@ PointerActions pointerMoved(int x, int y, bool leftButtonOnly, const DragOrigin&
     // Only a drag that began on this window's background moves it; a button
     // pressed elsewhere has no origin here to measure from.
     if (leftButtonOnly && dragActive && !hotSpotPressed) {
-        windowX += x - origin.x;
-        windowY += y - origin.y;
+        dragStep(origin, x, y, windowX, windowY);
         actions.moveWindow = true;
     }
     return actions;

@@ -3,6 +3,8 @@
 // Pure logic; the window side (hot_spot_input.h) carries out what it returns.
 #pragma once
 
+#include "common/drag_step.h"
+
 constexpr int kNoHotSpot = 999;
 
 // Indexes into kHotSpots, in the order they are tested.
@@ -49,18 +51,6 @@ int hotSpotAt(int x, int y);
 // The option flag an option box shows and toggles; null for a link.
 int* optionFlagOf(int spot);
 
-// Pointer coordinates arrive as the two words of lParam; each is signed, since a
-// captured pointer may lie left of or above the client area.
-inline int signedLowWord(unsigned long value) { return static_cast<short>(static_cast<unsigned short>(value & 0xFFFF)); }
-inline int signedHighWord(unsigned long value) {
-    return static_cast<short>(static_cast<unsigned short>((value >> 16) & 0xFFFF));
-}
-
-// The client point where the current drag began; each window kind keeps one.
-struct DragOrigin {
-    int x = 0;
-    int y = 0;
-};
 
 // What a pointer message asks of the window.
 struct PointerActions {
