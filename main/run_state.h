@@ -10,6 +10,7 @@
 #include <ctime>
 #include <string>
 
+#include "common/product_title.h"
 #include "main/file_format.h"
 
 // A run that reached its end, normally or by cancellation.
@@ -39,7 +40,6 @@ constexpr size_t kMessageBufferSize = 1200;
 constexpr int kWindowTextLimit = 1100;
 constexpr size_t kCaptionSize = 1200;
 
-extern const char* const kProductTitle;  // "ZORVANEX(version-3.1)"
 
 struct RunProgress {
     uint64_t totalBytes = 0;                 // set by program entry
