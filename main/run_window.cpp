@@ -80,7 +80,7 @@ void onCommand(const RunWindowParts& parts, HWND window, int id) {
 
 LRESULT runWindowMessage(const RunWindowParts& parts, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_CREATE: showOnlyHotSpots(parts.visibleHotSpots, parts.visibleHotSpotCount); return 0;
+    case WM_CREATE: showHotSpots(parts.visibleHotSpots, parts.visibleHotSpotCount); return 0;
     case WM_DESTROY: endWindowLoop(kWindowClosed); return 0;
     case WM_PAINT: paintRunWindow(parts, window); return 0;
     case WM_ACTIVATE: return keepFocus(window, wParam, lParam);

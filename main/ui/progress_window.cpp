@@ -157,7 +157,7 @@ LRESULT CALLBACK progressWindowProc(HWND window, UINT message, WPARAM wParam, LP
     switch (message) {
     case WM_CREATE: {
         const int visible[] = {creditsLink, aboutLink};
-        showOnlyHotSpots(visible, 2);
+        showHotSpots(visible, 2);
         createCaptionButtons(window, true);
         SetTimer(window, kTimerId, kFirstTickDelay, nullptr);
         percentDone = 0;

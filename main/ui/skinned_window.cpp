@@ -6,7 +6,7 @@
 #include "common/draw_text.h"
 #include "main/error_box.h"
 #include "main/run_state.h"
-#include "main/ui/hot_spots.h"
+#include "main/ui/hot_spot_input.h"
 #include "main/ui/resources.h"
 #include "main/ui/title.h"
 
