@@ -11,6 +11,7 @@
 #include "main/run_state.h"
 #include "main/ui/about_window.h"
 #include "main/ui/hot_spot_input.h"
+#include "main/ui/resources.h"
 #include "main/ui/skinned_window.h"
 
 const GradientColours kRedFade = {255, 0, 0, 0, 0, 0};
@@ -93,7 +94,7 @@ LRESULT runWindowMessage(const RunWindowParts& parts, HWND window, UINT message,
 }
 
 HWND createRunWindow(const char* className, WNDPROC windowProc, const char* failureNumber) {
-    registerSkinnedClass(className, programInstance, nullptr, windowProc);
+    registerSkinnedClass(className, programInstance, nullptr, windowProc, mainSkin, HotSpotReset::Reset);
     HWND window = createSkinnedWindow(className, windowX, windowY);
     if (!window) loadingError(failureNumber);
     ShowWindow(window, SW_SHOWNORMAL);

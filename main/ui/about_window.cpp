@@ -98,7 +98,7 @@ void endAboutThread() {
 }
 
 DWORD WINAPI aboutThreadProc(LPVOID) {
-    registerSkinnedClass(kAboutClass, programInstance, nullptr, aboutWindowProc);
+    registerSkinnedClass(kAboutClass, programInstance, nullptr, aboutWindowProc, mainSkin, HotSpotReset::Keep);
     HWND window = createSkinnedWindow(kAboutClass, aboutX, aboutY);
     if (!window) loadingError("0012");
     aboutWindow = window;

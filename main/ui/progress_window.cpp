@@ -125,7 +125,8 @@ void requestProgressRefresh() {
 }
 
 DWORD WINAPI progressThread(LPVOID) {
-    registerSkinnedClass(kProgressClass, programInstance, nullptr, progressWindowProc);
+    registerSkinnedClass(kProgressClass, programInstance, nullptr, progressWindowProc, progressSkin,
+                         HotSpotReset::Reset);
     HWND window = createSkinnedWindow(kProgressClass, windowX, windowY);
     if (!window) loadingError("0010");
     progressWindow = window;

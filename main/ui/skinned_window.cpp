@@ -14,9 +14,6 @@ HINSTANCE programInstance = nullptr;
 
 namespace {
 
-const char* const kProgressClass = "ClassThreadDispSta";
-const char* const kAboutClass = "ClassThreadAbout";
-
 const GradientColours kTitleColours = {17, 255, 215, 17, 0, 215};
 
 HWND createButton(HWND parent, const char* className, const char* text, int x, int y, int width, int height, int id,
@@ -28,9 +25,9 @@ HWND createButton(HWND parent, const char* className, const char* text, int x, i
 
 }  // namespace
 
-void registerSkinnedClass(const char* className, HINSTANCE instance, const char* menuName, WNDPROC windowProc) {
+void registerSkinnedClass(const char* className, HINSTANCE instance, const char* menuName, WNDPROC windowProc,
+                          int skin, HotSpotReset reset) {
     // The bitmap has the window's size, so the pattern brush paints the whole skin.
-    const int skin = std::strcmp(className, kProgressClass) == 0 ? progressSkin : mainSkin;
     HBITMAP bitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(skin));
     HBRUSH brush = CreatePatternBrush(bitmap);
 
@@ -52,7 +49,7 @@ void registerSkinnedClass(const char* className, HINSTANCE instance, const char*
         DeleteObject(bitmap);
     }
 
-    if (std::strcmp(className, kAboutClass) != 0) resetHotSpotState();
+    if (reset == HotSpotReset::Reset) resetHotSpotState();
 }
 
 HWND createSkinnedWindow(const char* className, int x, int y) {
