@@ -26,15 +26,6 @@ tab_round() {
     done
 }
 
-warning() {
-    cat <<EOF
-wait-box
-expect-box-icon warning
-expect-box-text $(q "$1")
-answer OK
-EOF
-}
-
 # The encrypt window: focus, the order both ways, typing, Enter on a field and
 # on a button, the about window, Esc.
 drv <<EOF
