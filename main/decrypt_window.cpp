@@ -12,9 +12,9 @@ namespace {
 
 const char* const kDecryptClass = "DecryptClass1";
 
-const int decryptButton = 424;
-const int browseButton = 426;
-const int destinationFieldId = 521;
+const int kDecryptButton = 424;
+const int kBrowseButton = 426;
+const int kDestinationFieldId = 521;
 
 // Room for 23 characters: a longer text is cut, and so never equals a stored password.
 const int kPasswordRoom = 24;
@@ -47,10 +47,10 @@ bool hasPassword() { return !storedPassword.empty(); }
 
 WindowKeys createControls(HWND window, const std::string& proposal) {
     createCaptionButtons(window, false);
-    createControl(window, "button", "DECRYPT", BS_PUSHBUTTON, 354, 410, 80, 40, decryptButton);
-    createControl(window, "button", "BROWSE", BS_PUSHBUTTON, 698, 207, 70, 20, browseButton);
+    createControl(window, "button", "DECRYPT", BS_PUSHBUTTON, 354, 410, 80, 40, kDecryptButton);
+    createControl(window, "button", "BROWSE", BS_PUSHBUTTON, 698, 207, 70, 20, kBrowseButton);
     destinationField = createControl(window, "EDIT", proposal.c_str(), WS_DISABLED | ES_UPPERCASE | ES_AUTOHSCROLL,
-                                     20, 230, 748, 24, destinationFieldId);
+                                     20, 230, 748, 24, kDestinationFieldId);
     passwordField = nullptr;
     if (hasPassword()) {
         passwordField =
@@ -58,14 +58,14 @@ WindowKeys createControls(HWND window, const std::string& proposal) {
     }
 
     const HWND inOrder[] = {GetDlgItem(window, minimizeButton), GetDlgItem(window, closeButton),
-                            GetDlgItem(window, decryptButton), GetDlgItem(window, browseButton), destinationField,
+                            GetDlgItem(window, kDecryptButton), GetDlgItem(window, kBrowseButton), destinationField,
                             passwordField};
     for (HWND control : inOrder) {
         if (control) ShowWindow(control, SW_SHOWNORMAL);
     }
 
     // Screen order: "-", "X", the password field, BROWSE, DECRYPT.
-    WindowKeys keys = {{inOrder[0], inOrder[1]}, 2, decryptButton};
+    WindowKeys keys = {{inOrder[0], inOrder[1]}, 2, kDecryptButton};
     if (passwordField) keys.tabOrder[keys.count++] = passwordField;
     keys.tabOrder[keys.count++] = inOrder[3];  // BROWSE
     keys.tabOrder[keys.count++] = inOrder[2];  // DECRYPT
@@ -118,8 +118,8 @@ void paintOwnParts(HDC dc) {
 // file may get any name.
 bool handleOwnCommand(HWND window, int id) {
     switch (id) {
-    case decryptButton: startDecryption(window); return true;
-    case browseButton: browse(window); return true;
+    case kDecryptButton: startDecryption(window); return true;
+    case kBrowseButton: browse(window); return true;
     default: return false;
     }
 }

@@ -14,9 +14,9 @@ namespace {
 
 const char* const kEncryptClass = "EncryptClass1";
 
-const int encryptButton = 423;
-const int browseButton = 426;
-const int destinationFieldId = 521;
+const int kEncryptButton = 423;
+const int kBrowseButton = 426;
+const int kDestinationFieldId = 521;
 
 // Room for 23 characters: a longer password is cut, and still refused as too long.
 const int kPasswordRoom = 24;
@@ -52,20 +52,20 @@ void setLastAccepted(const std::string& path) {
 
 WindowKeys createControls(HWND window, const std::string& proposal) {
     createCaptionButtons(window, false);
-    createControl(window, "button", "ENCRYPT", BS_PUSHBUTTON, 354, 410, 80, 40, encryptButton);
-    createControl(window, "button", "BROWSE", BS_PUSHBUTTON, 698, 207, 70, 20, browseButton);
+    createControl(window, "button", "ENCRYPT", BS_PUSHBUTTON, 354, 410, 80, 40, kEncryptButton);
+    createControl(window, "button", "BROWSE", BS_PUSHBUTTON, 698, 207, 70, 20, kBrowseButton);
     destinationField = createControl(window, "EDIT", proposal.c_str(), WS_DISABLED | ES_UPPERCASE | ES_AUTOHSCROLL,
-                                     20, 230, 748, 24, destinationFieldId);
+                                     20, 230, 748, 24, kDestinationFieldId);
     passwordField = createControl(window, "EDIT", "", ES_PASSWORD | ES_CENTER | ES_AUTOHSCROLL, 20, 110, 250, 24, 0);
     confirmField = createControl(window, "EDIT", "", ES_PASSWORD | ES_CENTER | ES_AUTOHSCROLL, 20, 150, 250, 24, 0);
 
     const HWND inOrder[] = {GetDlgItem(window, minimizeButton), GetDlgItem(window, closeButton),
-                            GetDlgItem(window, encryptButton), GetDlgItem(window, browseButton),
+                            GetDlgItem(window, kEncryptButton), GetDlgItem(window, kBrowseButton),
                             destinationField, passwordField, confirmField};
     for (HWND control : inOrder) ShowWindow(control, SW_SHOWNORMAL);
 
     // Screen order: "-", "X", the two fields, BROWSE, ENCRYPT.
-    return {{inOrder[0], inOrder[1], passwordField, confirmField, inOrder[3], inOrder[2]}, 6, encryptButton};
+    return {{inOrder[0], inOrder[1], passwordField, confirmField, inOrder[3], inOrder[2]}, 6, kEncryptButton};
 }
 
 void startEncryption(HWND window) {
@@ -121,9 +121,9 @@ void paintOwnParts(HDC dc) {
 
 bool handleOwnCommand(HWND window, int id) {
     switch (id) {
-    case encryptButton: startEncryption(window); return true;
-    case browseButton: browse(window); return true;
-    case destinationFieldId: guardExtension(window); return true;
+    case kEncryptButton: startEncryption(window); return true;
+    case kBrowseButton: browse(window); return true;
+    case kDestinationFieldId: guardExtension(window); return true;
     default: return false;
     }
 }

@@ -37,9 +37,9 @@ void registerSkinnedClass(const char* className, HINSTANCE instance, const char*
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = windowProc;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(programIcon));
-    windowClass.hIconSm = LoadIconA(instance, MAKEINTRESOURCEA(programIcon));
-    windowClass.hCursor = LoadCursorA(instance, MAKEINTRESOURCEA(programCursor));
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kProgramIcon));
+    windowClass.hIconSm = LoadIconA(instance, MAKEINTRESOURCEA(kProgramIcon));
+    windowClass.hCursor = LoadCursorA(instance, MAKEINTRESOURCEA(kProgramCursor));
     windowClass.hbrBackground = brush;
     windowClass.lpszMenuName = menuName;
     windowClass.lpszClassName = className;
