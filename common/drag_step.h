@@ -5,7 +5,9 @@
 
 // Pointer coordinates arrive as the two low words of lParam; each is signed,
 // since a captured pointer may lie left of or above the client area.
-inline int signedLowWord(unsigned long value) { return static_cast<short>(static_cast<unsigned short>(value & 0xFFFF)); }
+inline int signedLowWord(unsigned long value) {
+    return static_cast<short>(static_cast<unsigned short>(value & 0xFFFF));
+}
 inline int signedHighWord(unsigned long value) {
     return static_cast<short>(static_cast<unsigned short>((value >> 16) & 0xFFFF));
 }

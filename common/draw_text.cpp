@@ -43,8 +43,8 @@ HFONT createTextFont(const char* faceName, int height, int width, int italic, in
     return CreateFontIndirectA(&font);
 }
 
-void drawGradientText(HDC dc, const char* text, int x, int y, int fontHeight, int fontWidth, int spacing,
-                      int italic, int underline, const GradientColours& colours) {
+void drawGradientText(HDC dc, const char* text, int x, int y, int fontHeight, int fontWidth, int spacing, int italic,
+                      int underline, const GradientColours& colours) {
     ScopedFont font(createTextFont(kTextFace, fontHeight, fontWidth, italic, underline));
     SelectedObject selectedFont(dc, font);
     SetBkMode(dc, TRANSPARENT);

@@ -14,9 +14,7 @@ std::FILE* createNewFile(const std::string& path) {
     return file;
 }
 
-bool replaceFile(const std::string& from, const std::string& to) {
-    return std::rename(from.c_str(), to.c_str()) == 0;
-}
+bool replaceFile(const std::string& from, const std::string& to) { return std::rename(from.c_str(), to.c_str()) == 0; }
 
 bool isSameFile(const std::string& a, const std::string& b) {
     struct stat sa, sb;
@@ -29,6 +27,4 @@ bool fileExists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0;
 }
 
-void adviseSequentialRead(std::FILE* file) {
-    ::posix_fadvise(::fileno(file), 0, 0, POSIX_FADV_SEQUENTIAL);
-}
+void adviseSequentialRead(std::FILE* file) { ::posix_fadvise(::fileno(file), 0, 0, POSIX_FADV_SEQUENTIAL); }

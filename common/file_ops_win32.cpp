@@ -37,9 +37,7 @@ bool isSameFile(const std::string& a, const std::string& b) {
            ia.nFileIndexLow == ib.nFileIndexLow;
 }
 
-bool fileExists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+bool fileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 // The stream is already open; Windows takes this hint only when a file is opened
 // (FILE_FLAG_SEQUENTIAL_SCAN), and its read-ahead suits a plain sequential read.

@@ -25,10 +25,10 @@ void registerInstallation(const char* installationDirectory) {
     for (const RegistryValue& value : kRegistryValues) {
         const char* data = value.text;
         switch (value.data) {
-            case RegistryData::ProgramCommand: data = command.c_str(); break;
-            case RegistryData::ProgramIcon: data = icon.c_str(); break;
-            case RegistryData::UninstallCommand: data = uninstall.c_str(); break;
-            case RegistryData::FixedText: break;
+        case RegistryData::ProgramCommand: data = command.c_str(); break;
+        case RegistryData::ProgramIcon: data = icon.c_str(); break;
+        case RegistryData::UninstallCommand: data = uninstall.c_str(); break;
+        case RegistryData::FixedText: break;
         }
         writeRegistryValue(registryRootKey(value.root), value.key, value.name, data);
     }

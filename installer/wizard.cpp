@@ -53,8 +53,8 @@ struct ButtonPlace {
 };
 
 const ButtonPlace kButtonPlaces[kCaptionButtonCount] = {
-    {"NEXT", 648, 400, 100, 30, true},  {"BROWSE", 648, 330, 100, 30, false}, {"BACK", 538, 400, 100, 30, false},
-    {"X", 731, 7, 30, 20, true},        {"-", 698, 7, 30, 20, true},
+    {"NEXT", 648, 400, 100, 30, true}, {"BROWSE", 648, 330, 100, 30, false}, {"BACK", 538, 400, 100, 30, false},
+    {"X", 731, 7, 30, 20, true},       {"-", 698, 7, 30, 20, true},
 };
 
 void registerClass(const char* name, WNDPROC procedure, int backgroundBitmap) {
@@ -66,8 +66,7 @@ void registerClass(const char* name, WNDPROC procedure, int backgroundBitmap) {
     windowClass.hIcon = LoadIconA(installerInstance, MAKEINTRESOURCEA(INSTALLER_ICON));
     windowClass.hIconSm = windowClass.hIcon;
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground =
-        CreatePatternBrush(LoadBitmapA(installerInstance, MAKEINTRESOURCEA(backgroundBitmap)));
+    windowClass.hbrBackground = CreatePatternBrush(LoadBitmapA(installerInstance, MAKEINTRESOURCEA(backgroundBitmap)));
     windowClass.lpszClassName = name;
     RegisterClassExA(&windowClass);
 }
@@ -95,8 +94,8 @@ void createCaptionButtons() {
         button.backgroundBitmap = INSTALLER_SKIN;
         std::strcpy(button.caption, place.caption);
         const DWORD style = WS_CHILD | (place.visible ? WS_VISIBLE : 0);
-        button.window = createChild("PELK_TXT_BUTTON", style, place.x, place.y, place.width, place.height,
-                                    commandIdOf(i));
+        button.window =
+            createChild("PELK_TXT_BUTTON", style, place.x, place.y, place.width, place.height, commandIdOf(i));
     }
 }
 
@@ -122,9 +121,7 @@ void redrawArea(int left, int top, int right, int bottom) {
     RedrawWindow(mainWindow, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void setForwardCaption(const char* caption) {
-    std::strcpy(captionButtons[kForwardButton].caption, caption);
-}
+void setForwardCaption(const char* caption) { std::strcpy(captionButtons[kForwardButton].caption, caption); }
 
 void showDirectoryControls(int show) {
     ShowWindow(textDisplays[kDirectoryDisplay].window, show);
@@ -170,20 +167,20 @@ void browseForFolder() {
 
 void onForward() {
     switch (wizardPage) {
-        case kWelcomePage:
-            wizardPage = kDirectoryPage;
-            showDirectoryControls(SW_SHOW);
-            setForwardCaption("INSTALL");
-            drawCaptionButton(kForwardButton, false);
-            redrawArea(20, 130, 725, 380);
-            break;
-        case kDirectoryPage: startInstallation(); break;
-        case kFinishedPage:
-            if (MessageBoxA(mainWindow, kRestartQuestion, kProductTitle, MB_ICONINFORMATION | MB_YESNO) == IDYES) {
-                shutDownComputer(kRestartFlags);
-            }
-            endInstaller();
-        default: break;  // the button is hidden while installing
+    case kWelcomePage:
+        wizardPage = kDirectoryPage;
+        showDirectoryControls(SW_SHOW);
+        setForwardCaption("INSTALL");
+        drawCaptionButton(kForwardButton, false);
+        redrawArea(20, 130, 725, 380);
+        break;
+    case kDirectoryPage: startInstallation(); break;
+    case kFinishedPage:
+        if (MessageBoxA(mainWindow, kRestartQuestion, kProductTitle, MB_ICONINFORMATION | MB_YESNO) == IDYES) {
+            shutDownComputer(kRestartFlags);
+        }
+        endInstaller();
+    default: break;  // the button is hidden while installing
     }
 }
 
@@ -202,11 +199,11 @@ void onExit() {
 // Enter is the page's forward button, while it is shown; Esc is "X".
 bool handleKey(const MSG& message) {
     switch (keyDownFor(message, mainWindow)) {
-        case VK_RETURN:
-            if (IsWindowVisible(captionButtons[kForwardButton].window)) onForward();
-            return true;
-        case VK_ESCAPE: onExit(); return true;
-        default: return false;
+    case VK_RETURN:
+        if (IsWindowVisible(captionButtons[kForwardButton].window)) onForward();
+        return true;
+    case VK_ESCAPE: onExit(); return true;
+    default: return false;
     }
 }
 
@@ -217,12 +214,12 @@ void onMinimise() {
 
 LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     switch (LOWORD(wParam)) {
-        case kForwardCommand: onForward(); return 0;
-        case kBrowseCommand: browseForFolder(); return 0;
-        case kBackCommand: onBack(); return 0;
-        case kExitCommand: onExit(); return 0;
-        case kMinimiseCommand: onMinimise(); return 0;
-        default: return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
+    case kForwardCommand: onForward(); return 0;
+    case kBrowseCommand: browseForFolder(); return 0;
+    case kBackCommand: onBack(); return 0;
+    case kExitCommand: onExit(); return 0;
+    case kMinimiseCommand: onMinimise(); return 0;
+    default: return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
     }
 }
 
@@ -232,12 +229,12 @@ void onPaint(HWND window) {
     drawPatternFrame(dc, 0, 0, kWizardWidth, kWizardHeight, 6);
     drawBanner(dc);
     switch (wizardPage) {
-        case kWelcomePage: drawWelcomePicture(dc); break;
-        case kDirectoryPage:
-            drawGradientText(dc, "Installation Directory:", 20, 140, 35, 14, 0, 0, 0, {255, 255, 0, 255, 0, 0});
-            break;
-        case kInstallingPage: drawPatternFrame(dc, 44, 365, 724, 391, 5); break;
-        default: break;
+    case kWelcomePage: drawWelcomePicture(dc); break;
+    case kDirectoryPage:
+        drawGradientText(dc, "Installation Directory:", 20, 140, 35, 14, 0, 0, 0, {255, 255, 0, 255, 0, 0});
+        break;
+    case kInstallingPage: drawPatternFrame(dc, 44, 365, 724, 391, 5); break;
+    default: break;
     }
     EndPaint(window, &paint);
 }
@@ -268,17 +265,17 @@ void completeInstallation() {
 
 LRESULT CALLBACK wizardWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE: removeSizeEntries(window); return 0;
-        case WM_DESTROY: endInstaller();
-        case WM_PAINT: onPaint(window); return 0;
-        case WM_COMMAND: return onCommand(window, wParam, lParam);
-        case WM_LBUTTONDOWN: beginWindowDrag(window, wizardDrag, lParam); return 0;
-        case WM_MOUSEMOVE:
-            followWindowDrag(window, wizardDrag, wParam, lParam, windowX, windowY, kWizardWidth, kWizardHeight);
-            clearButtonHover(kNoButton);
-            return 0;
-        case WM_LBUTTONUP: endWindowDrag(wizardDrag); return 0;
-        default: return DefWindowProcA(window, message, wParam, lParam);
+    case WM_CREATE: removeSizeEntries(window); return 0;
+    case WM_DESTROY: endInstaller();
+    case WM_PAINT: onPaint(window); return 0;
+    case WM_COMMAND: return onCommand(window, wParam, lParam);
+    case WM_LBUTTONDOWN: beginWindowDrag(window, wizardDrag, lParam); return 0;
+    case WM_MOUSEMOVE:
+        followWindowDrag(window, wizardDrag, wParam, lParam, windowX, windowY, kWizardWidth, kWizardHeight);
+        clearButtonHover(kNoButton);
+        return 0;
+    case WM_LBUTTONUP: endWindowDrag(wizardDrag); return 0;
+    default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }
 

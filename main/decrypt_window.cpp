@@ -49,16 +49,19 @@ WindowKeys createControls(HWND window, const std::string& proposal) {
     createCaptionButtons(window, false);
     createControl(window, "button", "DECRYPT", BS_PUSHBUTTON, 354, 410, 80, 40, kDecryptButton);
     createControl(window, "button", "BROWSE", BS_PUSHBUTTON, 698, 207, 70, 20, kBrowseButton);
-    destinationField = createControl(window, "EDIT", proposal.c_str(), WS_DISABLED | ES_UPPERCASE | ES_AUTOHSCROLL,
-                                     20, 230, 748, 24, kDestinationFieldId);
+    destinationField = createControl(window, "EDIT", proposal.c_str(), WS_DISABLED | ES_UPPERCASE | ES_AUTOHSCROLL, 20,
+                                     230, 748, 24, kDestinationFieldId);
     passwordField = nullptr;
     if (hasPassword()) {
         passwordField =
             createControl(window, "EDIT", "", ES_PASSWORD | ES_CENTER | ES_AUTOHSCROLL, 20, 110, 250, 24, 0);
     }
 
-    const HWND inOrder[] = {GetDlgItem(window, minimizeButton), GetDlgItem(window, closeButton),
-                            GetDlgItem(window, kDecryptButton), GetDlgItem(window, kBrowseButton), destinationField,
+    const HWND inOrder[] = {GetDlgItem(window, minimizeButton),
+                            GetDlgItem(window, closeButton),
+                            GetDlgItem(window, kDecryptButton),
+                            GetDlgItem(window, kBrowseButton),
+                            destinationField,
                             passwordField};
     for (HWND control : inOrder) {
         if (control) ShowWindow(control, SW_SHOWNORMAL);

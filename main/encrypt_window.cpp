@@ -46,22 +46,24 @@ const Frame kFrames[] = {
     {19, 149, 271, 175},   // confirmation
 };
 
-void setLastAccepted(const std::string& path) {
-    std::snprintf(lastAccepted, kCaptionSize, "%s", path.c_str());
-}
+void setLastAccepted(const std::string& path) { std::snprintf(lastAccepted, kCaptionSize, "%s", path.c_str()); }
 
 WindowKeys createControls(HWND window, const std::string& proposal) {
     createCaptionButtons(window, false);
     createControl(window, "button", "ENCRYPT", BS_PUSHBUTTON, 354, 410, 80, 40, kEncryptButton);
     createControl(window, "button", "BROWSE", BS_PUSHBUTTON, 698, 207, 70, 20, kBrowseButton);
-    destinationField = createControl(window, "EDIT", proposal.c_str(), WS_DISABLED | ES_UPPERCASE | ES_AUTOHSCROLL,
-                                     20, 230, 748, 24, kDestinationFieldId);
+    destinationField = createControl(window, "EDIT", proposal.c_str(), WS_DISABLED | ES_UPPERCASE | ES_AUTOHSCROLL, 20,
+                                     230, 748, 24, kDestinationFieldId);
     passwordField = createControl(window, "EDIT", "", ES_PASSWORD | ES_CENTER | ES_AUTOHSCROLL, 20, 110, 250, 24, 0);
     confirmField = createControl(window, "EDIT", "", ES_PASSWORD | ES_CENTER | ES_AUTOHSCROLL, 20, 150, 250, 24, 0);
 
-    const HWND inOrder[] = {GetDlgItem(window, minimizeButton), GetDlgItem(window, closeButton),
-                            GetDlgItem(window, kEncryptButton), GetDlgItem(window, kBrowseButton),
-                            destinationField, passwordField, confirmField};
+    const HWND inOrder[] = {GetDlgItem(window, minimizeButton),
+                            GetDlgItem(window, closeButton),
+                            GetDlgItem(window, kEncryptButton),
+                            GetDlgItem(window, kBrowseButton),
+                            destinationField,
+                            passwordField,
+                            confirmField};
     for (HWND control : inOrder) ShowWindow(control, SW_SHOWNORMAL);
 
     // Screen order: "-", "X", the two fields, BROWSE, ENCRYPT.

@@ -82,7 +82,8 @@ RunStatus statusOf(PipelineResult result) {
 RunStatus copyBody(InputFile& in, OutputFile& out, const std::string& destinationPath,
                    const unsigned char (&table)[256], RunCounters counters, const BeforeBody& beforeBody) {
     if (beforeBody) beforeBody();
-    const RunStatus status = statusOf(transformStream(in.file, out.file, table, counters.doneBytes, counters.cancelCode));
+    const RunStatus status =
+        statusOf(transformStream(in.file, out.file, table, counters.doneBytes, counters.cancelCode));
     if (status != RunStatus::Completed) return status;  // out's destructor removes the partial file
     // The caller decides by its cancel flag; a cancel after the last block must not
     // leave a finished file behind a cancelled run.
@@ -108,8 +109,8 @@ HeaderRead readFileHeader(const std::string& path, FileHeader& header) {
     return HeaderRead::Complete;
 }
 
-RunStatus encryptFile(const std::string& sourcePath, const std::string& destinationPath,
-                      const std::string& password, RunCounters counters, const BeforeBody& beforeBody) {
+RunStatus encryptFile(const std::string& sourcePath, const std::string& destinationPath, const std::string& password,
+                      RunCounters counters, const BeforeBody& beforeBody) {
     if (!pathsFit(sourcePath, destinationPath)) return RunStatus::PathTooLong;
     InputFile in;
     if (!in.openForRun(sourcePath)) return RunStatus::SourceNotOpened;

@@ -13,7 +13,7 @@
 
 enum class RunStatus {
     Completed,
-    PathTooLong,            // the source or destination path has more than kMaxPathLength characters
+    PathTooLong,  // the source or destination path has more than kMaxPathLength characters
     Cancelled,
     SourceNotOpened,        // the source cannot be opened for reading
     DestinationIsSource,    // the destination names the source file itself
@@ -36,8 +36,8 @@ using BeforeBody = std::function<void()>;
 // and the result is Cancelled, so a caller that sees its cancel flag set never
 // finds a completed file. Nothing is opened for writing before both paths were
 // checked and the destination was found not to be the source itself.
-RunStatus encryptFile(const std::string& sourcePath, const std::string& destinationPath,
-                      const std::string& password, RunCounters counters, const BeforeBody& beforeBody = {});
+RunStatus encryptFile(const std::string& sourcePath, const std::string& destinationPath, const std::string& password,
+                      RunCounters counters, const BeforeBody& beforeBody = {});
 
 RunStatus decryptFile(const std::string& sourcePath, const std::string& destinationPath, RunCounters counters,
                       const BeforeBody& beforeBody = {});

@@ -29,7 +29,7 @@ struct Frame {
 struct RunWindowParts {
     const int* visibleHotSpots;  // made visible in WM_CREATE
     int visibleHotSpotCount;
-    DragOrigin* dragOrigin;      // this window kind's own
+    DragOrigin* dragOrigin;  // this window kind's own
     // Frames and texts, painted after the title, the links and the option boxes.
     void (*paintOwnParts)(HDC dc);
     // The window's own WM_COMMAND identifiers; false for any other.

@@ -22,8 +22,8 @@ int runWithProgress(RunKind kind, const std::string& sourcePath, const std::stri
     runProgress.cancelCode = 0;
 
     HANDLE progress = nullptr;
-    const RunStatus status = copyBody({runProgress.doneBytes, runProgress.cancelCode},
-                                      [&progress] { progress = startProgressThread(); });
+    const RunStatus status =
+        copyBody({runProgress.doneBytes, runProgress.cancelCode}, [&progress] { progress = startProgressThread(); });
     // A cancel taken before this point wins even when the copy got to its end;
     // after it, the progress window sees the run finished and leaves it be.
     if (runProgress.runKind.exchange(kNoRun) == kCancelling) runProgress.cancelCode = kCancelConfirmed;

@@ -24,9 +24,9 @@ int buttonIndexOf(HWND window) {
 }
 
 void copyBackground(HDC dc, const CaptionButton& button) {
-    drawPicture(dc, GetModuleHandleA(nullptr), button.backgroundBitmap,
-                {0, 0, button.width, button.height, button.x + button.backgroundOffsetX,
-                 button.y + button.backgroundOffsetY});
+    drawPicture(
+        dc, GetModuleHandleA(nullptr), button.backgroundBitmap,
+        {0, 0, button.width, button.height, button.x + button.backgroundOffsetX, button.y + button.backgroundOffsetY});
 }
 
 void roundRectangle(HDC dc, COLORREF fill, COLORREF outline, int left, int top, int right, int bottom, int corner) {
@@ -67,8 +67,7 @@ void paintButton(HDC dc, const CaptionButton& button) {
     int left = 0;
     int top = captionTop(layout, lineCount(button.caption));
     if (button.pressed) {
-        roundRectangle(dc, kPressedFill, RGB(0, 0, 0), 0, 0, button.width - 6, button.height - 6,
-                       button.height - 6);
+        roundRectangle(dc, kPressedFill, RGB(0, 0, 0), 0, 0, button.width - 6, button.height - 6, button.height - 6);
         left -= 6;
         top -= 6;
     } else {
@@ -144,9 +143,7 @@ void onButtonUp(int index, UINT message, WPARAM wParam, int x, int y) {
 
 }  // namespace
 
-int commandIdOf(int buttonIndex) {
-    return kCommandIds[buttonIndex];
-}
+int commandIdOf(int buttonIndex) { return kCommandIds[buttonIndex]; }
 
 void drawCaptionButton(int buttonIndex, bool insidePaint) {
     const CaptionButton& button = captionButtons[buttonIndex];
@@ -178,11 +175,11 @@ LRESULT CALLBACK captionButtonProc(HWND window, UINT message, WPARAM wParam, LPA
     const int x = static_cast<int>(point.x);
     const int y = static_cast<int>(point.y);
     switch (message) {
-        case WM_PAINT: drawCaptionButton(index, true); return 0;
-        case WM_MOUSEMOVE: onMouseMove(index, message, wParam, x, y); return 0;
-        case WM_LBUTTONDOWN: onButtonDown(index, message, wParam, x, y); return 0;
-        case WM_LBUTTONUP: onButtonUp(index, message, wParam, x, y); return 0;
-        case WM_DESTROY: PostQuitMessage(18); return 0;
-        default: return DefWindowProcA(window, message, wParam, lParam);
+    case WM_PAINT: drawCaptionButton(index, true); return 0;
+    case WM_MOUSEMOVE: onMouseMove(index, message, wParam, x, y); return 0;
+    case WM_LBUTTONDOWN: onButtonDown(index, message, wParam, x, y); return 0;
+    case WM_LBUTTONUP: onButtonUp(index, message, wParam, x, y); return 0;
+    case WM_DESTROY: PostQuitMessage(18); return 0;
+    default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }

@@ -65,24 +65,24 @@ void drawInstallProgress(HDC dc) {
 
 LRESULT CALLBACK progressBarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE:
-            // The pause counter keeps its value; the rest starts afresh.
-            installProgress.window = window;
-            installProgress.fillBitmap = INSTALLER_FULL_BAR;
-            installProgress.border = 1;
-            installProgress.pacing.percentage = 0.0;
-            installProgress.pacing.step = 0.125;
-            SetTimer(window, kProgressTimer, kProgressInterval, nullptr);
-            return 0;
-        case WM_TIMER: onTimer(); return 0;
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(window, &paint);
-            drawInstallProgress(dc);
-            EndPaint(window, &paint);
-            return 0;
-        }
-        default: break;
+    case WM_CREATE:
+        // The pause counter keeps its value; the rest starts afresh.
+        installProgress.window = window;
+        installProgress.fillBitmap = INSTALLER_FULL_BAR;
+        installProgress.border = 1;
+        installProgress.pacing.percentage = 0.0;
+        installProgress.pacing.step = 0.125;
+        SetTimer(window, kProgressTimer, kProgressInterval, nullptr);
+        return 0;
+    case WM_TIMER: onTimer(); return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        drawInstallProgress(dc);
+        EndPaint(window, &paint);
+        return 0;
+    }
+    default: break;
     }
     if (forwardPointerMessage(message, wParam, lParam, installProgress.x, installProgress.y)) return 0;
     return DefWindowProcA(window, message, wParam, lParam);

@@ -53,23 +53,23 @@ void drawSlide(HDC dc, int slide) {
 
 LRESULT CALLBACK slideViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE: SetTimer(window, kSlideTimer, kSlideInterval, nullptr); return 0;
-        case WM_TIMER:
-            if (installProgress.pacing.percentage > 99.0) {
-                KillTimer(window, kSlideTimer);
-            } else {
-                currentSlide = currentSlide % 3 + 1;
-                RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
-            }
-            return 0;
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(window, &paint);
-            drawSlide(dc, currentSlide);
-            EndPaint(window, &paint);
-            return 0;
+    case WM_CREATE: SetTimer(window, kSlideTimer, kSlideInterval, nullptr); return 0;
+    case WM_TIMER:
+        if (installProgress.pacing.percentage > 99.0) {
+            KillTimer(window, kSlideTimer);
+        } else {
+            currentSlide = currentSlide % 3 + 1;
+            RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
         }
-        default: break;
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        drawSlide(dc, currentSlide);
+        EndPaint(window, &paint);
+        return 0;
+    }
+    default: break;
     }
     if (forwardPointerMessage(message, wParam, lParam, kViewerX, kViewerY)) return 0;
     return DefWindowProcA(window, message, wParam, lParam);

@@ -44,9 +44,7 @@ void startAboutThread(int page) {
     waitAnswering(handles, 2);
 }
 
-void paintPicture(HDC dc) {
-    drawPicture(dc, programInstance, aboutPicture, {544, 70, 217, 275, 0, 0});
-}
+void paintPicture(HDC dc) { drawPicture(dc, programInstance, aboutPicture, {544, 70, 217, 275, 0, 0}); }
 
 void paintPage(HDC dc, const char* heading, int headingX, int underline, const char* text) {
     drawGradientText(dc, heading, headingX, 70, 45, 15, -1, 0, underline, kHeadingColours);
@@ -75,8 +73,7 @@ bool handleAboutCommand(int commandId) {
     if (commandId != aboutCommand && commandId != creditsCommand) return false;
     // The about window may set the state to 0 at the same moment.
     int state = aboutState;
-    while (!aboutState.compare_exchange_weak(state, aboutStateAfterCommand(state, commandId))) {
-    }
+    while (!aboutState.compare_exchange_weak(state, aboutStateAfterCommand(state, commandId))) {}
     return true;
 }
 

@@ -80,9 +80,7 @@ bool handlePointerMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     const int x = static_cast<int>(point.x);
     const int y = static_cast<int>(point.y);
     switch (message) {
-    case WM_MOUSEMOVE:
-        apply(window, pointerMoved(pointerState, x, y, wParam == MK_LBUTTON, origin));
-        return true;
+    case WM_MOUSEMOVE: apply(window, pointerMoved(pointerState, x, y, wParam == MK_LBUTTON, origin)); return true;
     case WM_LBUTTONDOWN: apply(window, leftButtonPressed(pointerState, optionFlags, x, y, origin)); return true;
     case WM_LBUTTONUP: apply(window, leftButtonReleased(pointerState)); return true;
     default: return false;

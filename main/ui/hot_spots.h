@@ -55,7 +55,6 @@ int hotSpotAt(const PointerState& state, int x, int y);
 // The option flag an option box shows and toggles; null for a link.
 int* optionFlagOf(OptionFlags& flags, int spot);
 
-
 // What a pointer message asks of the window.
 struct PointerActions {
     int redraw[2] = {kNoHotSpot, kNoHotSpot};  // spots whose rectangles to redraw
@@ -66,7 +65,7 @@ struct PointerActions {
     bool moveWindow = false;  // by moveX, moveY
     int moveX = 0;
     int moveY = 0;
-    bool onHotSpot = false;   // the pointer lies on a visible spot
+    bool onHotSpot = false;  // the pointer lies on a visible spot
 
     void addRedraw(int spot) { redraw[redrawCount++] = spot; }
 };

@@ -25,8 +25,8 @@ HWND createButton(HWND parent, const char* className, const char* text, int x, i
 
 }  // namespace
 
-void registerSkinnedClass(const char* className, HINSTANCE instance, const char* menuName, WNDPROC windowProc,
-                          int skin, HotSpotReset reset) {
+void registerSkinnedClass(const char* className, HINSTANCE instance, const char* menuName, WNDPROC windowProc, int skin,
+                          HotSpotReset reset) {
     // The bitmap has the window's size, so the pattern brush paints the whole skin.
     HBITMAP bitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(skin));
     HBRUSH brush = CreatePatternBrush(bitmap);

@@ -17,8 +17,8 @@ enum class HotSpotReset { Reset, Keep };
 
 // Registers a borderless class whose background is the bitmap `skin`; a second
 // registration of a name fails harmlessly and the first stays in force.
-void registerSkinnedClass(const char* className, HINSTANCE instance, const char* menuName, WNDPROC windowProc,
-                          int skin, HotSpotReset reset);
+void registerSkinnedClass(const char* className, HINSTANCE instance, const char* menuName, WNDPROC windowProc, int skin,
+                          HotSpotReset reset);
 
 // A WS_POPUP of 788 x 470 at (x, y) with the product title; null on failure.
 HWND createSkinnedWindow(const char* className, int x, int y);

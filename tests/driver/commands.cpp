@@ -201,8 +201,8 @@ bool expectTextCommand(const Args& args, const std::string&) {
     if (!windowAndControl(args, top, control)) return false;
     std::string got;
     if (pollUntil(session.defaultTimeoutMs, [&] { return (got = textOf(control)) == args[2]; })) return true;
-    return fail("expect-text %s %s: expected %s, got %s", args[0].c_str(), args[1].c_str(),
-                quotedWord(args[2]).c_str(), quotedWord(got).c_str());
+    return fail("expect-text %s %s: expected %s, got %s", args[0].c_str(), args[1].c_str(), quotedWord(args[2]).c_str(),
+                quotedWord(got).c_str());
 }
 
 bool setTextCommand(const Args& args, const std::string&) {
@@ -317,17 +317,13 @@ bool compareBox(const char* what, const std::string& expected, std::string (*rea
     return fail("%s: expected %s, got %s", what, quotedWord(expected).c_str(), quotedWord(got).c_str());
 }
 
-bool expectBoxTextCommand(const Args& args, const std::string&) {
-    return compareBox("box text", args[0], boxText);
-}
+bool expectBoxTextCommand(const Args& args, const std::string&) { return compareBox("box text", args[0], boxText); }
 
 bool expectBoxCaptionCommand(const Args& args, const std::string&) {
     return compareBox("box caption", args[0], textOf);
 }
 
-bool expectBoxIconCommand(const Args& args, const std::string&) {
-    return compareBox("box icon", args[0], boxIcon);
-}
+bool expectBoxIconCommand(const Args& args, const std::string&) { return compareBox("box icon", args[0], boxIcon); }
 
 bool expectBoxButtonsCommand(const Args& args, const std::string&) {
     std::string names;
@@ -339,9 +335,7 @@ bool expectBoxButtonsCommand(const Args& args, const std::string&) {
     return compareBox("box buttons", names, boxButtons);
 }
 
-bool answerCommand(const Args& args, const std::string&) {
-    return answerDialog(args[0], session.defaultTimeoutMs);
-}
+bool answerCommand(const Args& args, const std::string&) { return answerDialog(args[0], session.defaultTimeoutMs); }
 
 bool expectBoxCommand(const Args& args, const std::string&) {
     DWORD timeoutMs = 0;

@@ -15,9 +15,9 @@ struct NamedKey {
 };
 
 const NamedKey kNamedKeys[] = {
-    {"Tab", VK_TAB},   {"Enter", VK_RETURN}, {"Esc", VK_ESCAPE}, {"Space", VK_SPACE}, {"Backspace", VK_BACK},
-    {"Left", VK_LEFT}, {"Right", VK_RIGHT},  {"Up", VK_UP},      {"Down", VK_DOWN},   {"Home", VK_HOME},
-    {"End", VK_END},
+    {"Tab", VK_TAB},        {"Enter", VK_RETURN}, {"Esc", VK_ESCAPE},  {"Space", VK_SPACE},
+    {"Backspace", VK_BACK}, {"Left", VK_LEFT},    {"Right", VK_RIGHT}, {"Up", VK_UP},
+    {"Down", VK_DOWN},      {"Home", VK_HOME},    {"End", VK_END},
 };
 
 struct Modifier {

@@ -185,8 +185,7 @@ TEST_F(FullFilesystem, FailedWriteKeepsSourceAndLeavesNoPartialFile) {
 
     Counters c1, c2;
     EXPECT_EQ(encryptFile(folder / "big.bin", mountPoint + "big.ept", "", c1.run()), RunStatus::DestinationNotWritten);
-    EXPECT_EQ(encryptFile(folder / "big.bin", mountPoint + "kept.ept", "", c2.run()),
-              RunStatus::DestinationNotWritten);
+    EXPECT_EQ(encryptFile(folder / "big.bin", mountPoint + "kept.ept", "", c2.run()), RunStatus::DestinationNotWritten);
     EXPECT_EQ(readBytes(folder / "big.bin"), source) << "the source is kept";
     EXPECT_EQ(namesIn(mountPoint), (std::vector<std::string>{"kept.ept"})) << "no partial or temporary file";
     EXPECT_EQ(readBytes(mountPoint + "kept.ept"), (std::vector<unsigned char>{'o', 'l', 'd'}));
