@@ -8,8 +8,6 @@ source "$(dirname "$0")/installer_lib.sh"
 e2e_begin "$@"
 
 installer_copy
-setup=$(winpath "$E2E_C/setup/$ZV_SETUP_NAME")
-install_dir=$(installer_install_dir)
 exit_question="If you leave now, the installation will remain incomplete. Do you still want to quit the installation setup?"
 
 drv <<EOF
