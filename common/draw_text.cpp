@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "common/scoped_gdi.h"
 #include "common/text_wrap.h"
 
 namespace {
@@ -18,15 +19,13 @@ COLORREF colourAt(const GradientColours& colours, double t) {
 // The path every outline follows; it ends one pixel above its start so the
 // corner is closed for wide pens too.
 void strokeRectangle(HDC dc, int left, int top, int right, int bottom, int penWidth, COLORREF colour) {
-    HPEN pen = CreatePen(PS_SOLID, penWidth, colour);
-    HGDIOBJ previous = SelectObject(dc, pen);
+    ScopedPen pen(CreatePen(PS_SOLID, penWidth, colour));
+    SelectedObject selectedPen(dc, pen);
     MoveToEx(dc, left, top, nullptr);
     LineTo(dc, right, top);
     LineTo(dc, right, bottom);
     LineTo(dc, left, bottom);
     LineTo(dc, left, top - 1);
-    SelectObject(dc, previous);
-    DeleteObject(pen);
 }
 
 }  // namespace
@@ -44,18 +43,16 @@ HFONT createTextFont(const char* faceName, int height, int width, int italic, in
     return CreateFontIndirectA(&font);
 }
 
-void drawGradientText(HDC dc, const char* text, int x, int y, int fontHeight, int fontWidth, int spacing,
-                      int italic, int underline, const GradientColours& colours) {
-    HFONT font = createTextFont(kTextFace, fontHeight, fontWidth, italic, underline);
-    HGDIOBJ previous = SelectObject(dc, font);
+void drawGradientText(HDC dc, const char* text, int x, int y, int fontHeight, int fontWidth, int spacing, int italic,
+                      int underline, const GradientColours& colours) {
+    ScopedFont font(createTextFont(kTextFace, fontHeight, fontWidth, italic, underline));
+    SelectedObject selectedFont(dc, font);
     SetBkMode(dc, TRANSPARENT);
     const int count = static_cast<int>(std::strlen(text));
     for (int i = 0; i < count; i++) {
         SetTextColor(dc, colourAt(colours, static_cast<double>(i) / count));
         TextOutA(dc, x + i * (fontWidth + spacing), y, text + i, 1);
     }
-    SelectObject(dc, previous);
-    DeleteObject(font);
 }
 
 void drawGradientParagraph(HDC dc, char* text, int x, int rightMargin, int y, int fontHeight, int fontWidth,
@@ -63,8 +60,8 @@ void drawGradientParagraph(HDC dc, char* text, int x, int rightMargin, int y, in
     if (fontWidth <= 0) return;
     const int lineWidth = (kWindowWidth - x - rightMargin) / fontWidth;
     if (lineWidth <= 0) return;
-    HFONT font = createTextFont(kTextFace, fontHeight, fontWidth, italic, underline);
-    HGDIOBJ previous = SelectObject(dc, font);
+    ScopedFont font(createTextFont(kTextFace, fontHeight, fontWidth, italic, underline));
+    SelectedObject selectedFont(dc, font);
     wrapJustified(text, lineWidth);
     SetBkMode(dc, TRANSPARENT);
     int line = 0;
@@ -79,8 +76,6 @@ void drawGradientParagraph(HDC dc, char* text, int x, int rightMargin, int y, in
         TextOutA(dc, x + column * fontWidth, y + line * (fontHeight + lineGap), c, 1);
         column++;
     }
-    SelectObject(dc, previous);
-    DeleteObject(font);
 }
 
 void drawShadedText(HDC dc, int x, int y, const char* text, int length, int advance) {
@@ -107,11 +102,9 @@ void drawOutline(HDC dc, int left, int top, int right, int bottom, COLORREF colo
 void drawCheckBox(HDC dc, int left, int top, int right, int bottom, COLORREF colour, int checked) {
     drawOutline(dc, left, top, right, bottom, colour);
     if (!checked) return;
-    HPEN pen = CreatePen(PS_SOLID, 2, colour);
-    HGDIOBJ previous = SelectObject(dc, pen);
+    ScopedPen pen(CreatePen(PS_SOLID, 2, colour));
+    SelectedObject selectedPen(dc, pen);
     MoveToEx(dc, left + 3, (top + bottom) / 2, nullptr);
     LineTo(dc, (left + right) / 2, bottom - 3);
     LineTo(dc, right - 3, top + 3);
-    SelectObject(dc, previous);
-    DeleteObject(pen);
 }

@@ -7,8 +7,8 @@
 #include "common/gradient.h"
 
 // One line, each character alone at x + i * (width + spacing), colour at t = i / n.
-void drawGradientText(HDC dc, const char* text, int x, int y, int fontHeight, int fontWidth, int spacing,
-                      int italic, int underline, const GradientColours& colours);
+void drawGradientText(HDC dc, const char* text, int x, int y, int fontHeight, int fontWidth, int spacing, int italic,
+                      int underline, const GradientColours& colours);
 
 // Wraps `text` in place to (788 - x - rightMargin) / fontWidth characters and draws it.
 void drawGradientParagraph(HDC dc, char* text, int x, int rightMargin, int y, int fontHeight, int fontWidth,

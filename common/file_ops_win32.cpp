@@ -62,9 +62,7 @@ bool isSameFile(const std::string& a, const std::string& b) {
     return isSameIdentity(ia, ib);
 }
 
-bool fileExists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+bool fileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 bool isReplaceable(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());

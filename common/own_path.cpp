@@ -4,13 +4,9 @@
 
 namespace {
 
-bool isBlankOrControl(char c) {
-    return static_cast<unsigned char>(c) <= 0x20;
-}
+bool isBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 0x20; }
 
-char upperAsciiOnly(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
+char upperAsciiOnly(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 }  // namespace
 
@@ -63,10 +59,6 @@ bool sameFileName(const std::string& a, const std::string& b) {
     return true;
 }
 
-std::string properPathOf(const OwnPath& own, const std::string& properName) {
-    return own.directory + properName;
-}
+std::string properPathOf(const OwnPath& own, const std::string& properName) { return own.directory + properName; }
 
-std::string renameRefusalText(const std::string& properName) {
-    return "Do not try to rename \"" + properName + "\"";
-}
+std::string renameRefusalText(const std::string& properName) { return "Do not try to rename \"" + properName + "\""; }

@@ -56,23 +56,26 @@ std::string readmeFileBytes() {
         tabs6 + std::string(33, '_'),
         "INSTALLING THE SOFTWARE:",
         std::string(24, '_'),
-        tabs2 + "Double click on the \"ZORVANEX(version-3.1) SETUP.EXE\" icon & follow the instructions. "
-                "You must install the software",
+        tabs2 +
+            "Double click on the \"ZORVANEX(version-3.1) SETUP.EXE\" icon & follow the instructions. "
+            "You must install the software",
         "as an administrator otherwise the software may not be properly installed.",
         "",
         "",
         "USING THE ZORVANEX:",
         std::string(31, '_'),
-        tabs2 + "To encrypt any file right-click on any file and select \"ENCRYPT/DECRYPT\" from the "
-                "drop-down menu. To decrypt an encrypted file",
+        tabs2 +
+            "To encrypt any file right-click on any file and select \"ENCRYPT/DECRYPT\" from the "
+            "drop-down menu. To decrypt an encrypted file",
         "just double-click on the encrypted file.",
         "",
         "",
         "SOME IMPORTANT NOTES:",
         std::string(21, '_'),
         tabs2 + "1.Always run this software as an administrator.",
-        tabs2 + "2.Do not modify any installed component or move the installation folder to some different "
-                "location.",
+        tabs2 +
+            "2.Do not modify any installed component or move the installation folder to some different "
+            "location.",
     };
     std::string bytes;
     for (size_t i = 0; i < lines.size(); ++i) {
@@ -91,10 +94,6 @@ std::string completedSuccessText(const std::string& installationDirectory) {
     return initialSuccessText() + installationDirectory + "\"";
 }
 
-std::string accessErrorText(int number) {
-    return errorText(number, kAccessHelp);
-}
+std::string accessErrorText(int number) { return errorText(number, kAccessHelp); }
 
-std::string loadingErrorText(int number) {
-    return errorText(number, kLoadingHelp);
-}
+std::string loadingErrorText(int number) { return errorText(number, kLoadingHelp); }

@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-inline constexpr const char* kProductTitle = "ZORVANEX(version-3.1)";
+#include "common/product_title.h"
+
 inline constexpr const char* kSetupFileName = "ZORVANEX(version-3.1) SETUP.exe";
 inline constexpr const char* kMainProgramFileName = "ZORVANEX installed component.exe";
 inline constexpr const char* kUninstallerFileName = "UNINSTALL.exe";

@@ -35,12 +35,12 @@ FileStepStatus writeProgram(std::FILE* from, const std::string& path, long count
 
 int errorNumberOf(FileStepStatus status) {
     switch (status) {
-        case FileStepStatus::done: return 0;
-        case FileStepStatus::ownFileUnreadable:
-        case FileStepStatus::ownFileTooShort: return 112;
-        case FileStepStatus::mainProgramNotCreated: return 113;
-        case FileStepStatus::uninstallerNotCreated:
-        case FileStepStatus::copyFailed: return 114;
+    case FileStepStatus::done: return 0;
+    case FileStepStatus::ownFileUnreadable:
+    case FileStepStatus::ownFileTooShort: return 112;
+    case FileStepStatus::mainProgramNotCreated: return 113;
+    case FileStepStatus::uninstallerNotCreated:
+    case FileStepStatus::copyFailed: return 114;
     }
     return 114;
 }

@@ -3,14 +3,9 @@
 #include <cstring>
 #include <string>
 
+#include "common/registry_root.h"
 #include "installer/failure.h"
 #include "installer/install_texts.h"
-
-namespace {
-
-const char* const kUninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\ZORVANEX";
-
-}  // namespace
 
 void writeRegistryValue(HKEY root, const char* subKey, const char* valueName, const char* data) {
     HKEY key = nullptr;
@@ -25,17 +20,16 @@ void writeRegistryValue(HKEY root, const char* subKey, const char* valueName, co
 
 void registerInstallation(const char* installationDirectory) {
     const std::string command = programCommandFor(installationDirectory);
-    writeRegistryValue(HKEY_CLASSES_ROOT, "*\\Shell\\ENCRYPT/DECRYPT\\command", nullptr, command.c_str());
-    writeRegistryValue(HKEY_CLASSES_ROOT, ".ept", nullptr, "encrypted_file");
-    writeRegistryValue(HKEY_CLASSES_ROOT, "encrypted_file\\shell\\Decrypt\\command", nullptr, command.c_str());
-
     const std::string icon = programIconFrom(command);
-    writeRegistryValue(HKEY_CLASSES_ROOT, "encrypted_file\\DefaultIcon", nullptr, icon.c_str());
-    writeRegistryValue(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayIcon", icon.c_str());
-
     const std::string uninstall = uninstallCommandFor(installationDirectory);
-    writeRegistryValue(HKEY_LOCAL_MACHINE, kUninstallKey, "UninstallString", uninstall.c_str());
-    writeRegistryValue(HKEY_LOCAL_MACHINE, kUninstallKey, "Publisher", "Pelk Softwares");
-    writeRegistryValue(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayVersion", "3.1");
-    writeRegistryValue(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayName", kProductTitle);
+    for (const RegistryValue& value : kRegistryValues) {
+        const char* data = value.text;
+        switch (value.data) {
+        case RegistryData::ProgramCommand: data = command.c_str(); break;
+        case RegistryData::ProgramIcon: data = icon.c_str(); break;
+        case RegistryData::UninstallCommand: data = uninstall.c_str(); break;
+        case RegistryData::FixedText: break;
+        }
+        writeRegistryValue(registryRootKey(value.root), value.key, value.name, data);
+    }
 }

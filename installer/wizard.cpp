@@ -2,13 +2,14 @@
 
 #include <objbase.h>
 #include <shlobj.h>
-#include <windowsx.h>
 
 #include <cstring>
 #include <string>
 
 #include "common/draw_text.h"
 #include "common/shutdown.h"
+#include "common/window_drag.h"
+#include "common/window_keys.h"
 #include "installer/controls/caption_button.h"
 #include "installer/controls/pictures.h"
 #include "installer/controls/progress_bar.h"
@@ -37,9 +38,7 @@ const char* const kMinimiseRefusal = "Sorry! Zorvanex Installation Setup can not
 
 int windowX = 0;
 int windowY = 0;
-bool dragging = false;
-POINT dragAnchor = {};
-POINT cursorPosition = {};
+WindowDrag wizardDrag;
 char installationDirectory[MAX_PATH + 64];
 // Set once the registry values, the directories and the read-me are written. An
 // error box of that step runs a message loop in which the bar keeps ticking; the
@@ -54,8 +53,8 @@ struct ButtonPlace {
 };
 
 const ButtonPlace kButtonPlaces[kCaptionButtonCount] = {
-    {"NEXT", 648, 400, 100, 30, true},  {"BROWSE", 648, 330, 100, 30, false}, {"BACK", 538, 400, 100, 30, false},
-    {"X", 731, 7, 30, 20, true},        {"-", 698, 7, 30, 20, true},
+    {"NEXT", 648, 400, 100, 30, true}, {"BROWSE", 648, 330, 100, 30, false}, {"BACK", 538, 400, 100, 30, false},
+    {"X", 731, 7, 30, 20, true},       {"-", 698, 7, 30, 20, true},
 };
 
 void registerClass(const char* name, WNDPROC procedure, int backgroundBitmap) {
@@ -67,8 +66,7 @@ void registerClass(const char* name, WNDPROC procedure, int backgroundBitmap) {
     windowClass.hIcon = LoadIconA(installerInstance, MAKEINTRESOURCEA(INSTALLER_ICON));
     windowClass.hIconSm = windowClass.hIcon;
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground =
-        CreatePatternBrush(LoadBitmapA(installerInstance, MAKEINTRESOURCEA(backgroundBitmap)));
+    windowClass.hbrBackground = CreatePatternBrush(LoadBitmapA(installerInstance, MAKEINTRESOURCEA(backgroundBitmap)));
     windowClass.lpszClassName = name;
     RegisterClassExA(&windowClass);
 }
@@ -96,8 +94,8 @@ void createCaptionButtons() {
         button.backgroundBitmap = INSTALLER_SKIN;
         std::strcpy(button.caption, place.caption);
         const DWORD style = WS_CHILD | (place.visible ? WS_VISIBLE : 0);
-        button.window = createChild("PELK_TXT_BUTTON", style, place.x, place.y, place.width, place.height,
-                                    commandIdOf(i));
+        button.window =
+            createChild("PELK_TXT_BUTTON", style, place.x, place.y, place.width, place.height, commandIdOf(i));
     }
 }
 
@@ -123,9 +121,7 @@ void redrawArea(int left, int top, int right, int bottom) {
     RedrawWindow(mainWindow, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void setForwardCaption(const char* caption) {
-    std::strcpy(captionButtons[kForwardButton].caption, caption);
-}
+void setForwardCaption(const char* caption) { std::strcpy(captionButtons[kForwardButton].caption, caption); }
 
 void showDirectoryControls(int show) {
     ShowWindow(textDisplays[kDirectoryDisplay].window, show);
@@ -171,20 +167,20 @@ void browseForFolder() {
 
 void onForward() {
     switch (wizardPage) {
-        case kWelcomePage:
-            wizardPage = kDirectoryPage;
-            showDirectoryControls(SW_SHOW);
-            setForwardCaption("INSTALL");
-            drawCaptionButton(kForwardButton, false);
-            redrawArea(20, 130, 725, 380);
-            break;
-        case kDirectoryPage: startInstallation(); break;
-        case kFinishedPage:
-            if (MessageBoxA(mainWindow, kRestartQuestion, kProductTitle, MB_ICONINFORMATION | MB_YESNO) == IDYES) {
-                shutDownComputer(kRestartFlags);
-            }
-            endInstaller();
-        default: break;  // the button is hidden while installing
+    case kWelcomePage:
+        wizardPage = kDirectoryPage;
+        showDirectoryControls(SW_SHOW);
+        setForwardCaption("INSTALL");
+        drawCaptionButton(kForwardButton, false);
+        redrawArea(20, 130, 725, 380);
+        break;
+    case kDirectoryPage: startInstallation(); break;
+    case kFinishedPage:
+        if (MessageBoxA(mainWindow, kRestartQuestion, kProductTitle, MB_ICONINFORMATION | MB_YESNO) == IDYES) {
+            shutDownComputer(kRestartFlags);
+        }
+        endInstaller();
+    default: break;  // the button is hidden while installing
     }
 }
 
@@ -196,26 +192,37 @@ void onBack() {
     redrawArea(20, 130, 725, 380);
 }
 
+// The one way out before the end: "X", Esc and every other close (WM_CLOSE,
+// which Alt+F4 and the taskbar's Close reach through SC_CLOSE) ask first;
+// leaving mid-installation leaves the shell verb pointing at no program.
+void askToQuit() {
+    if (MessageBoxA(mainWindow, kExitQuestion, kProductTitle, MB_ICONQUESTION | MB_YESNO) == IDYES) endInstaller();
+}
+
+// Enter is the page's forward button, while it is shown; Esc is "X".
+bool handleKey(const MSG& message) {
+    switch (keyDownFor(message, mainWindow)) {
+    case VK_RETURN:
+        if (IsWindowVisible(captionButtons[kForwardButton].window)) onForward();
+        return true;
+    case VK_ESCAPE: askToQuit(); return true;
+    default: return false;
+    }
+}
+
 void onMinimise() {
     ShowWindow(mainWindow, SW_MINIMIZE);
     if (!IsIconic(mainWindow)) MessageBoxA(mainWindow, kMinimiseRefusal, kProductTitle, MB_ICONERROR | MB_OK);
 }
 
-// The one way out before the end: "X", and every other close (WM_CLOSE, which
-// Alt+F4 and the taskbar's Close reach through SC_CLOSE), asks first; leaving
-// mid-installation leaves the shell verb pointing at no program.
-void askToQuit() {
-    if (MessageBoxA(mainWindow, kExitQuestion, kProductTitle, MB_ICONQUESTION | MB_YESNO) == IDYES) endInstaller();
-}
-
 LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     switch (LOWORD(wParam)) {
-        case kForwardCommand: onForward(); return 0;
-        case kBrowseCommand: browseForFolder(); return 0;
-        case kBackCommand: onBack(); return 0;
-        case kExitCommand: askToQuit(); return 0;
-        case kMinimiseCommand: onMinimise(); return 0;
-        default: return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
+    case kForwardCommand: onForward(); return 0;
+    case kBrowseCommand: browseForFolder(); return 0;
+    case kBackCommand: onBack(); return 0;
+    case kExitCommand: askToQuit(); return 0;
+    case kMinimiseCommand: onMinimise(); return 0;
+    default: return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
     }
 }
 
@@ -225,12 +232,12 @@ void onPaint(HWND window) {
     drawPatternFrame(dc, 0, 0, kWizardWidth, kWizardHeight, 6);
     drawBanner(dc);
     switch (wizardPage) {
-        case kWelcomePage: drawWelcomePicture(dc); break;
-        case kDirectoryPage:
-            drawGradientText(dc, "Installation Directory:", 20, 140, 35, 14, 0, 0, 0, {255, 255, 0, 255, 0, 0});
-            break;
-        case kInstallingPage: drawPatternFrame(dc, 44, 365, 724, 391, 5); break;
-        default: break;
+    case kWelcomePage: drawWelcomePicture(dc); break;
+    case kDirectoryPage:
+        drawGradientText(dc, "Installation Directory:", 20, 140, 35, 14, 0, 0, 0, {255, 255, 0, 255, 0, 0});
+        break;
+    case kInstallingPage: drawPatternFrame(dc, 44, 365, 724, 391, 5); break;
+    default: break;
     }
     EndPaint(window, &paint);
 }
@@ -261,31 +268,18 @@ void completeInstallation() {
 
 LRESULT CALLBACK wizardWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE: removeSizeEntries(window); return 0;
-        case WM_CLOSE: askToQuit(); return 0;
-        case WM_DESTROY: endInstaller();
-        case WM_PAINT: onPaint(window); return 0;
-        case WM_COMMAND: return onCommand(window, wParam, lParam);
-        case WM_LBUTTONDOWN:
-            SetCapture(window);
-            // Signed: a captured pointer may lie left of or above the window.
-            dragAnchor = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-            dragging = true;
-            return 0;
-        case WM_MOUSEMOVE:
-            cursorPosition = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-            if (wParam == MK_LBUTTON && dragging) {
-                windowX += cursorPosition.x - dragAnchor.x;
-                windowY += cursorPosition.y - dragAnchor.y;
-                MoveWindow(window, windowX, windowY, kWizardWidth, kWizardHeight, TRUE);
-            }
-            clearButtonHover(kNoButton);
-            return 0;
-        case WM_LBUTTONUP:
-            dragging = false;
-            ReleaseCapture();
-            return 0;
-        default: return DefWindowProcA(window, message, wParam, lParam);
+    case WM_CREATE: removeSizeEntries(window); return 0;
+    case WM_CLOSE: askToQuit(); return 0;
+    case WM_DESTROY: endInstaller();
+    case WM_PAINT: onPaint(window); return 0;
+    case WM_COMMAND: return onCommand(window, wParam, lParam);
+    case WM_LBUTTONDOWN: beginWindowDrag(window, wizardDrag, lParam); return 0;
+    case WM_MOUSEMOVE:
+        followWindowDrag(window, wizardDrag, wParam, lParam, windowX, windowY, kWizardWidth, kWizardHeight);
+        clearButtonHover(kNoButton);
+        return 0;
+    case WM_LBUTTONUP: endWindowDrag(wizardDrag); return 0;
+    default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }
 
@@ -312,6 +306,7 @@ void startWizard() {
 
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (handleKey(message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

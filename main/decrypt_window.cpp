@@ -1,6 +1,7 @@
 #include "main/decrypt_window.h"
 
 #include "common/file_ops.h"
+#include "common/window_keys.h"
 #include "main/decrypt_checks.h"
 #include "main/run_state.h"
 #include "main/run_window.h"
@@ -11,9 +12,9 @@ namespace {
 
 const char* const kDecryptClass = "DecryptClass1";
 
-const int decryptButton = 424;
-const int browseButton = 426;
-const int destinationFieldId = 521;
+const int kDecryptButton = 424;
+const int kBrowseButton = 426;
+const int kDestinationFieldId = 521;
 
 // Room for 23 characters: a longer text is cut, and so never equals a stored password.
 const int kPasswordRoom = 24;
@@ -44,24 +45,34 @@ const Frame kPasswordFrame = {19, 109, 271, 135};
 
 bool hasPassword() { return !storedPassword.empty(); }
 
-void createControls(HWND window, const std::string& proposal) {
+WindowKeys createControls(HWND window, const std::string& proposal) {
     createCaptionButtons(window, false);
-    createControl(window, "button", "DECRYPT", BS_PUSHBUTTON, 354, 410, 80, 40, decryptButton);
-    createControl(window, "button", "BROWSE", BS_PUSHBUTTON, 698, 207, 70, 20, browseButton);
-    destinationField = createControl(window, "EDIT", proposal.c_str(), WS_DISABLED | ES_UPPERCASE | ES_AUTOHSCROLL,
-                                     20, 230, 748, 24, destinationFieldId);
+    createControl(window, "button", "DECRYPT", BS_PUSHBUTTON, 354, 410, 80, 40, kDecryptButton);
+    createControl(window, "button", "BROWSE", BS_PUSHBUTTON, 698, 207, 70, 20, kBrowseButton);
+    destinationField = createControl(window, "EDIT", proposal.c_str(), WS_DISABLED | ES_UPPERCASE | ES_AUTOHSCROLL, 20,
+                                     230, 748, 24, kDestinationFieldId);
     passwordField = nullptr;
     if (hasPassword()) {
         passwordField =
             createControl(window, "EDIT", "", ES_PASSWORD | ES_CENTER | ES_AUTOHSCROLL, 20, 110, 250, 24, 0);
     }
 
-    const HWND inOrder[] = {GetDlgItem(window, minimizeButton), GetDlgItem(window, closeButton),
-                            GetDlgItem(window, decryptButton), GetDlgItem(window, browseButton), destinationField,
+    const HWND inOrder[] = {GetDlgItem(window, minimizeButton),
+                            GetDlgItem(window, closeButton),
+                            GetDlgItem(window, kDecryptButton),
+                            GetDlgItem(window, kBrowseButton),
+                            destinationField,
                             passwordField};
     for (HWND control : inOrder) {
         if (control) ShowWindow(control, SW_SHOWNORMAL);
     }
+
+    // Screen order: "-", "X", the password field, BROWSE, DECRYPT.
+    WindowKeys keys = {{inOrder[0], inOrder[1]}, 2, kDecryptButton};
+    if (passwordField) keys.tabOrder[keys.count++] = passwordField;
+    keys.tabOrder[keys.count++] = inOrder[3];  // BROWSE
+    keys.tabOrder[keys.count++] = inOrder[2];  // DECRYPT
+    return keys;
 }
 
 void startDecryption(HWND window) {
@@ -110,8 +121,8 @@ void paintOwnParts(HDC dc) {
 // file may get any name.
 bool handleOwnCommand(HWND window, int id) {
     switch (id) {
-    case decryptButton: startDecryption(window); return true;
-    case browseButton: browse(window); return true;
+    case kDecryptButton: startDecryption(window); return true;
+    case kBrowseButton: browse(window); return true;
     default: return false;
     }
 }
@@ -132,6 +143,8 @@ void showDecryptWindow(const std::string& sourcePath, const std::string& propose
     decryptSource = sourcePath;
     storedPassword = password;
     HWND window = createRunWindow(kDecryptClass, decryptWindowProc, "0011");
-    createControls(window, proposedDestination);
-    runWindowLoop();
+    const WindowKeys keys = createControls(window, proposedDestination);
+    // Without a password field the window keeps the focus: Enter still decrypts.
+    if (passwordField) focusControl(passwordField);
+    runWindowLoop(window, keys);
 }

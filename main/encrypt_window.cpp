@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "common/file_ops.h"
+#include "common/window_keys.h"
 #include "main/encrypt_checks.h"
 #include "main/run_state.h"
 #include "main/run_window.h"
@@ -13,9 +14,9 @@ namespace {
 
 const char* const kEncryptClass = "EncryptClass1";
 
-const int encryptButton = 423;
-const int browseButton = 426;
-const int destinationFieldId = 521;
+const int kEncryptButton = 423;
+const int kBrowseButton = 426;
+const int kDestinationFieldId = 521;
 
 // Room for 23 characters: a longer password is cut, and still refused as too long.
 const int kPasswordRoom = 24;
@@ -45,23 +46,28 @@ const Frame kFrames[] = {
     {19, 149, 271, 175},   // confirmation
 };
 
-void setLastAccepted(const std::string& path) {
-    std::snprintf(lastAccepted, kCaptionSize, "%s", path.c_str());
-}
+void setLastAccepted(const std::string& path) { std::snprintf(lastAccepted, kCaptionSize, "%s", path.c_str()); }
 
-void createControls(HWND window, const std::string& proposal) {
+WindowKeys createControls(HWND window, const std::string& proposal) {
     createCaptionButtons(window, false);
-    createControl(window, "button", "ENCRYPT", BS_PUSHBUTTON, 354, 410, 80, 40, encryptButton);
-    createControl(window, "button", "BROWSE", BS_PUSHBUTTON, 698, 207, 70, 20, browseButton);
-    destinationField = createControl(window, "EDIT", proposal.c_str(), WS_DISABLED | ES_UPPERCASE | ES_AUTOHSCROLL,
-                                     20, 230, 748, 24, destinationFieldId);
+    createControl(window, "button", "ENCRYPT", BS_PUSHBUTTON, 354, 410, 80, 40, kEncryptButton);
+    createControl(window, "button", "BROWSE", BS_PUSHBUTTON, 698, 207, 70, 20, kBrowseButton);
+    destinationField = createControl(window, "EDIT", proposal.c_str(), WS_DISABLED | ES_UPPERCASE | ES_AUTOHSCROLL, 20,
+                                     230, 748, 24, kDestinationFieldId);
     passwordField = createControl(window, "EDIT", "", ES_PASSWORD | ES_CENTER | ES_AUTOHSCROLL, 20, 110, 250, 24, 0);
     confirmField = createControl(window, "EDIT", "", ES_PASSWORD | ES_CENTER | ES_AUTOHSCROLL, 20, 150, 250, 24, 0);
 
-    const HWND inOrder[] = {GetDlgItem(window, minimizeButton), GetDlgItem(window, closeButton),
-                            GetDlgItem(window, encryptButton), GetDlgItem(window, browseButton),
-                            destinationField, passwordField, confirmField};
+    const HWND inOrder[] = {GetDlgItem(window, minimizeButton),
+                            GetDlgItem(window, closeButton),
+                            GetDlgItem(window, kEncryptButton),
+                            GetDlgItem(window, kBrowseButton),
+                            destinationField,
+                            passwordField,
+                            confirmField};
     for (HWND control : inOrder) ShowWindow(control, SW_SHOWNORMAL);
+
+    // Screen order: "-", "X", the two fields, BROWSE, ENCRYPT.
+    return {{inOrder[0], inOrder[1], passwordField, confirmField, inOrder[3], inOrder[2]}, 6, kEncryptButton};
 }
 
 void startEncryption(HWND window) {
@@ -117,9 +123,9 @@ void paintOwnParts(HDC dc) {
 
 bool handleOwnCommand(HWND window, int id) {
     switch (id) {
-    case encryptButton: startEncryption(window); return true;
-    case browseButton: browse(window); return true;
-    case destinationFieldId: guardExtension(window); return true;
+    case kEncryptButton: startEncryption(window); return true;
+    case kBrowseButton: browse(window); return true;
+    case kDestinationFieldId: guardExtension(window); return true;
     default: return false;
     }
 }
@@ -138,6 +144,7 @@ LRESULT CALLBACK encryptWindowProc(HWND window, UINT message, WPARAM wParam, LPA
 void showEncryptWindow(const std::string& sourcePath, const std::string& proposedDestination) {
     encryptSource = sourcePath;
     HWND window = createRunWindow(kEncryptClass, encryptWindowProc, "0009");
-    createControls(window, proposedDestination);
-    runWindowLoop();
+    const WindowKeys keys = createControls(window, proposedDestination);
+    focusControl(passwordField);
+    runWindowLoop(window, keys);
 }

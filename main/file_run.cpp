@@ -113,14 +113,16 @@ std::string temporaryPathFor(const std::string& destinationPath, unsigned attemp
     return folderOf(destinationPath) + "~" + fileNameOf(destinationPath) + "." + std::to_string(attempt) + ".tmp";
 }
 
-bool readFileHeader(const std::string& path, FileHeader& header) {
+HeaderRead readFileHeader(const std::string& path, FileHeader& header) {
     InputFile in;
     in.file = std::fopen(path.c_str(), "rb");
-    return in.file && std::fread(header.bytes, 1, kHeaderSize, in.file) == kHeaderSize;
+    if (!in.file) return HeaderRead::NotOpened;
+    if (std::fread(header.bytes, 1, kHeaderSize, in.file) != kHeaderSize) return HeaderRead::TooShort;
+    return HeaderRead::Complete;
 }
 
-RunStatus encryptFile(const std::string& sourcePath, const std::string& destinationPath,
-                      const std::string& password, RunCounters counters, const BeforeBody& beforeBody) {
+RunStatus encryptFile(const std::string& sourcePath, const std::string& destinationPath, const std::string& password,
+                      RunCounters counters, const BeforeBody& beforeBody) {
     if (!pathsFit(sourcePath, destinationPath)) return RunStatus::PathTooLong;
     InputFile in;
     if (!in.openForRun(sourcePath)) return RunStatus::SourceNotOpened;

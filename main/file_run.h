@@ -13,7 +13,7 @@
 
 enum class RunStatus {
     Completed,
-    PathTooLong,            // the source or destination path has more than kMaxPathLength characters
+    PathTooLong,  // the source or destination path has more than kMaxPathLength characters
     Cancelled,
     SourceNotOpened,        // the source cannot be opened for reading
     DestinationIsSource,    // the destination names the source file itself
@@ -47,8 +47,11 @@ RunStatus encryptFile(const std::string& sourcePath, const std::string& destinat
 RunStatus decryptFile(const std::string& sourcePath, const std::string& destinationPath, RunCounters counters,
                       const BeforeBody& beforeBody = {});
 
-// Reads the first 164 bytes; false when the file is shorter or cannot be read.
-bool readFileHeader(const std::string& path, FileHeader& header);
+enum class HeaderRead { Complete, NotOpened, TooShort };
+
+// Reads the first 164 bytes of the file into `header`. TooShort: the file
+// ended, or could not be read, before 164 bytes.
+HeaderRead readFileHeader(const std::string& path, FileHeader& header);
 
 // The temporary name the run writes before moving into place (attempt 0, 1, ...).
 std::string temporaryPathFor(const std::string& destinationPath, unsigned attempt);

@@ -10,6 +10,7 @@
 #include "main/error_box.h"
 #include "main/file_dispatch.h"
 #include "main/file_format.h"
+#include "main/file_run.h"
 #include "main/run_state.h"
 #include "main/runs.h"
 #include "main/ui/skinned_window.h"
@@ -42,11 +43,11 @@ uint64_t sizeOfSource(const std::string& path) {
 
 // Reads the first 164 bytes into sourceHeader; true when both signatures match.
 bool hasHeader(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) fatalError(cannotOpenText(path, "0002"));
-    const size_t read = std::fread(sourceHeader.bytes, 1, kHeaderSize, file);
-    std::fclose(file);
-    if (read != kHeaderSize) fatalError(cannotReadText(path, "0003"));
+    switch (readFileHeader(path, sourceHeader)) {
+    case HeaderRead::NotOpened: fatalError(cannotOpenText(path, "0002"));
+    case HeaderRead::TooShort: fatalError(cannotReadText(path, "0003"));
+    case HeaderRead::Complete: break;
+    }
     return hasSignatures(sourceHeader);
 }
 

@@ -14,8 +14,7 @@ std::string runFailureText(RunStatus status, RunKind kind, const std::string& so
     switch (status) {
     case RunStatus::Completed:
     case RunStatus::Cancelled: return std::string();
-    case RunStatus::SourceNotOpened:
-        return numbered(sourcePath, " CAN NOT BE OPENED", encrypting ? "0004" : "0006");
+    case RunStatus::SourceNotOpened: return numbered(sourcePath, " CAN NOT BE OPENED", encrypting ? "0004" : "0006");
     // The window refuses the source and an overlong path as the destination; a
     // file renamed meanwhile still ends here, as a destination that cannot be made.
     case RunStatus::PathTooLong:

@@ -2,9 +2,6 @@
 
 #include <cstring>
 
-
-const char* const kProductTitle = "ZORVANEX(version-3.1)";
-
 RunProgress runProgress;
 OptionFlags optionFlags;
 char messageBuffer[kMessageBufferSize];

@@ -10,6 +10,7 @@
 #include <ctime>
 #include <string>
 
+#include "common/product_title.h"
 #include "main/file_format.h"
 
 // A run that reached its end, normally or by cancellation.
@@ -39,11 +40,9 @@ constexpr size_t kMessageBufferSize = 1200;
 constexpr int kWindowTextLimit = 1100;
 constexpr size_t kCaptionSize = 1200;
 
-extern const char* const kProductTitle;  // "ZORVANEX(version-3.1)"
-
 struct RunProgress {
-    uint64_t totalBytes = 0;                 // set by program entry
-    std::atomic<uint64_t> doneBytes{0};      // counted by the run, read by the progress thread
+    uint64_t totalBytes = 0;             // set by program entry
+    std::atomic<uint64_t> doneBytes{0};  // counted by the run, read by the progress thread
     std::time_t startTime = 0;
     std::time_t sampleTime = 0;
     uint64_t sampleBytes = 0;
@@ -51,7 +50,7 @@ struct RunProgress {
     int64_t averageSpeed = 0;
     std::atomic<int> runKind{kNoRun};
     std::atomic<int> cancelCode{0};
-    int exitRequest = 0;                     // progress thread only
+    int exitRequest = 0;  // progress thread only
     char caption[kCaptionSize] = {};
 };
 

@@ -6,10 +6,12 @@
 #include <cstring>
 
 #include "common/draw_text.h"
+#include "common/window_keys.h"
 #include "main/encrypt_checks.h"
 #include "main/run_state.h"
 #include "main/ui/about_window.h"
 #include "main/ui/hot_spot_input.h"
+#include "main/ui/resources.h"
 #include "main/ui/skinned_window.h"
 
 const GradientColours kRedFade = {255, 0, 0, 0, 0, 0};
@@ -28,6 +30,43 @@ void paintRunWindow(const RunWindowParts& parts, HWND window) {
     EndPaint(window, &paint);
 }
 
+// The control that had the focus when the window was last deactivated.
+HWND focusBeforeDeactivation = nullptr;
+
+// A plain window takes the focus itself when it is activated again (after one
+// of its boxes, or the about window): give it back to the control that had it.
+LRESULT keepFocus(HWND window, WPARAM wParam, LPARAM lParam) {
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        focusBeforeDeactivation = focus && IsChild(window, focus) ? focus : nullptr;
+        return DefWindowProcA(window, WM_ACTIVATE, wParam, lParam);
+    }
+    const LRESULT result = DefWindowProcA(window, WM_ACTIVATE, wParam, lParam);
+    const bool minimized = HIWORD(wParam) != 0;
+    if (!minimized && focusBeforeDeactivation && IsChild(window, focusBeforeDeactivation)) {
+        SetFocus(focusBeforeDeactivation);
+    }
+    return result;
+}
+
+bool handleKey(HWND window, const MSG& message, const WindowKeys& keys) {
+    switch (keyDownFor(message, window)) {
+    case VK_TAB: moveFocus(keys.tabOrder, keys.count, GetKeyState(VK_SHIFT) < 0); return true;
+    case VK_RETURN: {
+        const HWND focus = GetFocus();
+        if (isButton(focus) && IsChild(window, focus)) {
+            SendMessageA(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(focus), BN_CLICKED),
+                         reinterpret_cast<LPARAM>(focus));
+        } else {
+            SendMessageA(window, WM_COMMAND, MAKEWPARAM(keys.enterCommand, BN_CLICKED), 0);
+        }
+        return true;
+    }
+    case VK_ESCAPE: SendMessageA(window, WM_COMMAND, MAKEWPARAM(closeButton, BN_CLICKED), 0); return true;
+    default: return false;
+    }
+}
+
 void onCommand(const RunWindowParts& parts, HWND window, int id) {
     switch (id) {
     case closeButton: endWindowLoop(kWindowClosed); break;
@@ -42,9 +81,10 @@ void onCommand(const RunWindowParts& parts, HWND window, int id) {
 
 LRESULT runWindowMessage(const RunWindowParts& parts, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_CREATE: showOnlyHotSpots(parts.visibleHotSpots, parts.visibleHotSpotCount); return 0;
+    case WM_CREATE: showHotSpots(parts.visibleHotSpots, parts.visibleHotSpotCount); return 0;
     case WM_DESTROY: endWindowLoop(kWindowClosed); return 0;
     case WM_PAINT: paintRunWindow(parts, window); return 0;
+    case WM_ACTIVATE: return keepFocus(window, wParam, lParam);
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP: handlePointerMessage(window, message, wParam, lParam, *parts.dragOrigin); return 0;
@@ -54,7 +94,7 @@ LRESULT runWindowMessage(const RunWindowParts& parts, HWND window, UINT message,
 }
 
 HWND createRunWindow(const char* className, WNDPROC windowProc, const char* failureNumber) {
-    registerSkinnedClass(className, programInstance, nullptr, windowProc);
+    registerSkinnedClass(className, programInstance, nullptr, windowProc, mainSkin, HotSpotReset::Reset);
     HWND window = createSkinnedWindow(className, windowX, windowY);
     if (!window) loadingError(failureNumber);
     ShowWindow(window, SW_SHOWNORMAL);
@@ -67,9 +107,13 @@ HWND createControl(HWND parent, const char* className, const char* text, DWORD s
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), programInstance, nullptr);
 }
 
-void runWindowLoop() {
+void runWindowLoop(HWND window, const WindowKeys& keys) {
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (handleKey(window, message, keys)) {
+            serviceAboutRequests();
+            continue;
+        }
         TranslateMessage(&message);
         DispatchMessageA(&message);
         serviceAboutRequests();

@@ -29,7 +29,7 @@ struct Frame {
 struct RunWindowParts {
     const int* visibleHotSpots;  // made visible in WM_CREATE
     int visibleHotSpotCount;
-    DragOrigin* dragOrigin;      // this window kind's own
+    DragOrigin* dragOrigin;  // this window kind's own
     // Frames and texts, painted after the title, the links and the option boxes.
     void (*paintOwnParts)(HDC dc);
     // The window's own WM_COMMAND identifiers; false for any other.
@@ -39,7 +39,8 @@ struct RunWindowParts {
 // The procedure both windows share: hot spots in WM_CREATE, the quit message
 // (windowResult 1) on WM_DESTROY and closeButton, painting, pointer and drag,
 // minimise with the refusal box owned by the window, the about and credits
-// commands. Every other message goes to DefWindowProcA.
+// commands, the focus kept across deactivation. Every other message goes to
+// DefWindowProcA.
 LRESULT runWindowMessage(const RunWindowParts& parts, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Registers the class, creates the window at windowX, windowY and shows it; a
@@ -49,9 +50,17 @@ HWND createRunWindow(const char* className, WNDPROC windowProc, const char* fail
 HWND createControl(HWND parent, const char* className, const char* text, DWORD style, int x, int y, int width,
                    int height, int id);
 
+// What the keyboard reaches in a window, known once its controls exist.
+struct WindowKeys {
+    HWND tabOrder[8];  // screen order: top to bottom, left to right
+    int count;
+    int enterCommand;  // what Enter presses unless the focus is on a button
+};
+
 // The modal loop: runs until the window posts its quit message, serving about
-// requests after every message.
-void runWindowLoop();
+// requests after every message. Tab and Shift+Tab move through `keys`, Enter
+// presses the focused button or else `enterCommand`, Esc is closeButton.
+void runWindowLoop(HWND window, const WindowKeys& keys);
 
 // Sets windowResult and ends the loop.
 void endWindowLoop(int result);

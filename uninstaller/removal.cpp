@@ -6,30 +6,18 @@
 
 #include <cstdio>
 
+#include "common/registry_root.h"
 #include "installer/install_texts.h"
 #include "uninstaller/uninstall_texts.h"
 
 namespace {
-
-struct RegistryTree {
-    HKEY root;
-    const char* subKey;
-};
-
-// Everything the installer registered lies below these four keys.
-const RegistryTree kRegistryTrees[] = {
-    {HKEY_CLASSES_ROOT, "*\\Shell\\ENCRYPT/DECRYPT"},
-    {HKEY_CLASSES_ROOT, ".ept"},
-    {HKEY_CLASSES_ROOT, "encrypted_file"},
-    {HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\ZORVANEX"},
-};
 
 const char* const kInstalledFiles[] = {kMainProgramFileName, kReadmeFileName};
 
 }  // namespace
 
 void removeRegistryKeys() {
-    for (const RegistryTree& tree : kRegistryTrees) SHDeleteKeyA(tree.root, tree.subKey);
+    for (const RegistryTree& tree : kRegistryTrees) SHDeleteKeyA(registryRootKey(tree.root), tree.key);
 }
 
 void removeInstalledFiles(const std::string& installationDirectory) {

@@ -19,7 +19,8 @@ std::string batchLiteral(const std::string& text) {
 }  // namespace
 
 std::string confirmationText() {
-    return std::string("Do you really want to remove ") + kProductTitle + " and all of its components from your computer?";
+    return std::string("Do you really want to remove ") + kProductTitle +
+           " and all of its components from your computer?";
 }
 
 std::string successText() {

@@ -2,7 +2,10 @@
 
 #include <cstring>
 
+#include "common/draw_picture.h"
 #include "common/draw_text.h"
+#include "common/scoped_gdi.h"
+#include "common/window_drag.h"
 #include "installer/controls/button_layout.h"
 #include "installer/controls/forwarding.h"
 
@@ -21,26 +24,17 @@ int buttonIndexOf(HWND window) {
 }
 
 void copyBackground(HDC dc, const CaptionButton& button) {
-    HBITMAP skin = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(button.backgroundBitmap));
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ previous = SelectObject(memory, skin);
-    BitBlt(dc, 0, 0, button.width, button.height, memory, button.x + button.backgroundOffsetX,
-           button.y + button.backgroundOffsetY, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    DeleteObject(skin);
+    drawPicture(
+        dc, GetModuleHandleA(nullptr), button.backgroundBitmap,
+        {0, 0, button.width, button.height, button.x + button.backgroundOffsetX, button.y + button.backgroundOffsetY});
 }
 
 void roundRectangle(HDC dc, COLORREF fill, COLORREF outline, int left, int top, int right, int bottom, int corner) {
-    HBRUSH brush = CreateSolidBrush(fill);
-    HPEN pen = CreatePen(PS_SOLID, 1, outline);
-    HGDIOBJ previousBrush = SelectObject(dc, brush);
-    HGDIOBJ previousPen = SelectObject(dc, pen);
+    ScopedBrush brush(CreateSolidBrush(fill));
+    ScopedPen pen(CreatePen(PS_SOLID, 1, outline));
+    SelectedObject selectedBrush(dc, brush);
+    SelectedObject selectedPen(dc, pen);
     RoundRect(dc, left, top, right, bottom, corner, corner);
-    SelectObject(dc, previousPen);
-    SelectObject(dc, previousBrush);
-    DeleteObject(pen);
-    DeleteObject(brush);
 }
 
 // Seven rings, stepping inwards only at the top and the left, so the darker
@@ -69,19 +63,18 @@ void paintButton(HDC dc, const CaptionButton& button) {
 
     const CaptionLayout layout = {button.width,      button.height,  button.charWidth,
                                   button.fontHeight, button.lineGap, button.textOffset};
-    HFONT font = createTextFont("COMIC SANS MS", button.fontHeight, button.charWidth, 0, 0);
+    ScopedFont font(createTextFont("COMIC SANS MS", button.fontHeight, button.charWidth, 0, 0));
     int left = 0;
     int top = captionTop(layout, lineCount(button.caption));
     if (button.pressed) {
-        roundRectangle(dc, kPressedFill, RGB(0, 0, 0), 0, 0, button.width - 6, button.height - 6,
-                       button.height - 6);
+        roundRectangle(dc, kPressedFill, RGB(0, 0, 0), 0, 0, button.width - 6, button.height - 6, button.height - 6);
         left -= 6;
         top -= 6;
     } else {
         drawRaisedShape(dc, button);
     }
 
-    HGDIOBJ previousFont = SelectObject(dc, font);
+    SelectedObject selectedFont(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, button.pointerOver ? button.hoverColour : button.normalColour);
     const char* line = button.caption;
@@ -93,8 +86,6 @@ void paintButton(HDC dc, const CaptionButton& button) {
         if (end == nullptr) break;
         line = end + 1;
     }
-    SelectObject(dc, previousFont);
-    DeleteObject(font);
 }
 
 void sendCommand(const CaptionButton& button, int index) {
@@ -152,9 +143,7 @@ void onButtonUp(int index, UINT message, WPARAM wParam, int x, int y) {
 
 }  // namespace
 
-int commandIdOf(int buttonIndex) {
-    return kCommandIds[buttonIndex];
-}
+int commandIdOf(int buttonIndex) { return kCommandIds[buttonIndex]; }
 
 void drawCaptionButton(int buttonIndex, bool insidePaint) {
     const CaptionButton& button = captionButtons[buttonIndex];
@@ -182,14 +171,15 @@ void clearButtonHover(int except) {
 LRESULT CALLBACK captionButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const int index = buttonIndexOf(window);
     if (index == kNoButton) return DefWindowProcA(window, message, wParam, lParam);
-    const int x = LOWORD(lParam);
-    const int y = HIWORD(lParam);
+    const POINT point = pointerPoint(lParam);
+    const int x = static_cast<int>(point.x);
+    const int y = static_cast<int>(point.y);
     switch (message) {
-        case WM_PAINT: drawCaptionButton(index, true); return 0;
-        case WM_MOUSEMOVE: onMouseMove(index, message, wParam, x, y); return 0;
-        case WM_LBUTTONDOWN: onButtonDown(index, message, wParam, x, y); return 0;
-        case WM_LBUTTONUP: onButtonUp(index, message, wParam, x, y); return 0;
-        case WM_DESTROY: PostQuitMessage(18); return 0;
-        default: return DefWindowProcA(window, message, wParam, lParam);
+    case WM_PAINT: drawCaptionButton(index, true); return 0;
+    case WM_MOUSEMOVE: onMouseMove(index, message, wParam, x, y); return 0;
+    case WM_LBUTTONDOWN: onButtonDown(index, message, wParam, x, y); return 0;
+    case WM_LBUTTONUP: onButtonUp(index, message, wParam, x, y); return 0;
+    case WM_DESTROY: PostQuitMessage(18); return 0;
+    default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }

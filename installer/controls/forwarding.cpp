@@ -1,7 +1,6 @@
 #include "installer/controls/forwarding.h"
 
-#include <windowsx.h>
-
+#include "common/window_drag.h"
 #include "installer/controls/caption_button.h"
 #include "installer/wizard.h"
 
@@ -13,6 +12,7 @@ void forwardToWizard(UINT message, WPARAM wParam, int wizardX, int wizardY) {
 bool forwardPointerMessage(UINT message, WPARAM wParam, LPARAM lParam, int controlX, int controlY) {
     if (message != WM_MOUSEMOVE && message != WM_LBUTTONDOWN && message != WM_LBUTTONUP) return false;
     if (message == WM_MOUSEMOVE) clearButtonHover(kNoButton);
-    forwardToWizard(message, wParam, GET_X_LPARAM(lParam) + controlX, GET_Y_LPARAM(lParam) + controlY);
+    const POINT point = pointerPoint(lParam);
+    forwardToWizard(message, wParam, static_cast<int>(point.x) + controlX, static_cast<int>(point.y) + controlY);
     return true;
 }

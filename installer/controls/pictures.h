@@ -10,6 +10,3 @@ void drawPatternFrame(HDC dc, int left, int top, int right, int bottom, int thic
 
 void drawBanner(HDC dc);          // bitmap 109 at (25, 20)
 void drawWelcomePicture(HDC dc);  // bitmap 112 at (43, 130)
-
-// Draws a bitmap resource in its full size, black transparent.
-void drawTransparentPicture(HDC dc, int bitmapId, int x, int y, int width, int height);

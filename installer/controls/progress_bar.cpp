@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/draw_picture.h"
 #include "common/draw_text.h"
+#include "common/scoped_gdi.h"
 #include "installer/controls/forwarding.h"
 #include "installer/wizard.h"
 #include "installer_resource_ids.h"
@@ -46,49 +48,41 @@ void drawInstallProgress(HDC dc) {
     const InstallProgress& bar = installProgress;
     const double percentage = bar.pacing.percentage;
 
-    HBITMAP fill = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(bar.fillBitmap));
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ previousBitmap = SelectObject(memory, fill);
-    BitBlt(dc, bar.border, bar.border, static_cast<int>(innerWidth() * (percentage / 100)), innerHeight(), memory, 0,
-           0, SRCCOPY);
-    SelectObject(memory, previousBitmap);
-    DeleteDC(memory);
-    DeleteObject(fill);
+    drawPicture(dc, GetModuleHandleA(nullptr), bar.fillBitmap,
+                {bar.border, bar.border, static_cast<int>(innerWidth() * (percentage / 100)), innerHeight(), 0, 0});
 
     SetBkMode(dc, TRANSPARENT);
     const int charWidth = static_cast<int>(innerHeight() * 0.66666);
-    HFONT font = createTextFont("Comic Sans MS", 2 * charWidth, charWidth, 0, 0);
-    HGDIOBJ previousFont = SelectObject(dc, font);
+    ScopedFont font(createTextFont("Comic Sans MS", 2 * charWidth, charWidth, 0, 0));
+    SelectedObject selectedFont(dc, font);
     char text[8];
     std::snprintf(text, sizeof text, "%d%c", static_cast<int>(percentage), '%');
     const int length = static_cast<int>(std::strlen(text));
     SetTextColor(dc, RGB(180, 90, 10));
     TextOutA(dc, static_cast<int>((bar.width - length * charWidth * 1.2) / 2), (bar.height - 2 * charWidth) / 2, text,
              length);
-    SelectObject(dc, previousFont);
-    DeleteObject(font);
 }
 
 LRESULT CALLBACK progressBarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE:
-            // The pause counter keeps its value; the rest starts afresh.
-            installProgress.window = window;
-            installProgress.fillBitmap = INSTALLER_FULL_BAR;
-            installProgress.border = 1;
-            installProgress.pacing.percentage = 0.0;
-            installProgress.pacing.step = 0.125;
-            SetTimer(window, kProgressTimer, kProgressInterval, nullptr);
-            return 0;
-        case WM_TIMER: onTimer(); return 0;
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(window, &paint);
-            drawInstallProgress(dc);
-            EndPaint(window, &paint);
-            return 0;
-        }
-        default: break;
+    case WM_CREATE:
+        // The pause counter keeps its value; the rest starts afresh.
+        installProgress.window = window;
+        installProgress.fillBitmap = INSTALLER_FULL_BAR;
+        installProgress.border = 1;
+        installProgress.pacing.percentage = 0.0;
+        installProgress.pacing.step = 0.125;
+        SetTimer(window, kProgressTimer, kProgressInterval, nullptr);
+        return 0;
+    case WM_TIMER: onTimer(); return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        drawInstallProgress(dc);
+        EndPaint(window, &paint);
+        return 0;
+    }
+    default: break;
     }
     if (forwardPointerMessage(message, wParam, lParam, installProgress.x, installProgress.y)) return 0;
     return DefWindowProcA(window, message, wParam, lParam);

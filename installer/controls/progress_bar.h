@@ -11,7 +11,7 @@ struct InstallProgress {
     HWND window;
     int width, height;
     int x, y;
-    int border;          // inset of the fill on every side
+    int border;            // inset of the fill on every side
     InstallPacing pacing;  // pause counter, percentage, step
     int fillBitmap;
 };

@@ -10,10 +10,10 @@ struct InstallPacing {
 };
 
 struct PacingTick {
-    bool paused;           // the tick only counted down a pause
-    double shown;          // the percentage this tick shows (before the step is added)
-    bool wholeNumber;      // `shown` has no fraction: its text changes
-    bool finished;         // `shown` is 100: stop the timer and complete
+    bool paused;       // the tick only counted down a pause
+    double shown;      // the percentage this tick shows (before the step is added)
+    bool wholeNumber;  // `shown` has no fraction: its text changes
+    bool finished;     // `shown` is 100: stop the timer and complete
 };
 
 // One timer tick: count down a pause, or apply the pacing table, report the

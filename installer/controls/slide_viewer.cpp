@@ -1,5 +1,6 @@
 #include "installer/controls/slide_viewer.h"
 
+#include "common/draw_picture.h"
 #include "installer/controls/forwarding.h"
 #include "installer/controls/progress_bar.h"
 #include "installer_resource_ids.h"
@@ -47,28 +48,28 @@ void drawSlide(HDC dc, int slide) {
     BitBlt(dc, 0, 0, kViewerWidth, kViewerHeight, skinContext, kViewerX, kViewerY, SRCCOPY);
     const int index = (slide == 1 || slide == 2) ? slide - 1 : 2;
     const Slide& s = kSlides[index];
-    TransparentBlt(dc, s.x, s.y, s.width, s.height, slideContexts[index], 0, 0, s.width, s.height, RGB(0, 0, 0));
+    copyTransparent(dc, {s.x, s.y, s.width, s.height, 0, 0}, slideContexts[index]);
 }
 
 LRESULT CALLBACK slideViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CREATE: SetTimer(window, kSlideTimer, kSlideInterval, nullptr); return 0;
-        case WM_TIMER:
-            if (installProgress.pacing.percentage > 99.0) {
-                KillTimer(window, kSlideTimer);
-            } else {
-                currentSlide = currentSlide % 3 + 1;
-                RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
-            }
-            return 0;
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(window, &paint);
-            drawSlide(dc, currentSlide);
-            EndPaint(window, &paint);
-            return 0;
+    case WM_CREATE: SetTimer(window, kSlideTimer, kSlideInterval, nullptr); return 0;
+    case WM_TIMER:
+        if (installProgress.pacing.percentage > 99.0) {
+            KillTimer(window, kSlideTimer);
+        } else {
+            currentSlide = currentSlide % 3 + 1;
+            RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
         }
-        default: break;
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        drawSlide(dc, currentSlide);
+        EndPaint(window, &paint);
+        return 0;
+    }
+    default: break;
     }
     if (forwardPointerMessage(message, wParam, lParam, kViewerX, kViewerY)) return 0;
     return DefWindowProcA(window, message, wParam, lParam);

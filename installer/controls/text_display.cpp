@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "common/draw_text.h"
+#include "common/scoped_gdi.h"
 #include "installer/controls/forwarding.h"
 #include "installer/controls/path_wrap.h"
 #include "installer/controls/pictures.h"
@@ -45,8 +46,8 @@ void drawDisplayParagraph(HDC dc, const char* text, int width, int left, int rig
     wrapJustifiedPaths(copy, sizeof copy, lineWidth);
 
     const GradientColours colours = gradientOf(startColour, endColour);
-    HFONT font = createTextFont("default", fontHeight, charWidth, italic, underline);
-    HGDIOBJ previous = SelectObject(dc, font);
+    ScopedFont font(createTextFont("default", fontHeight, charWidth, italic, underline));
+    SelectedObject selectedFont(dc, font);
     SetBkMode(dc, TRANSPARENT);
     int line = 0;
     int column = 0;
@@ -60,8 +61,6 @@ void drawDisplayParagraph(HDC dc, const char* text, int width, int left, int rig
         TextOutA(dc, left + column * charWidth, top + line * (fontHeight + lineGap), c, 1);
         ++column;
     }
-    SelectObject(dc, previous);
-    DeleteObject(font);
 }
 
 LRESULT CALLBACK textDisplayProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -10,7 +10,7 @@ int aboutStateAfterCommand(int state, int command);
 
 // What serviceAboutRequests does for a state.
 struct AboutService {
-    bool served = false;     // a request was found
-    int page = 0;            // the state recorded for the new window (3 or 4)
+    bool served = false;  // a request was found
+    int page = 0;         // the state recorded for the new window (3 or 4)
 };
 AboutService aboutServiceFor(int state);

@@ -3,7 +3,10 @@
 #include <atomic>
 #include <cstring>
 
+#include "common/draw_picture.h"
 #include "common/draw_text.h"
+#include "common/window_drag.h"
+#include "common/window_keys.h"
 #include "main/run_state.h"
 #include "main/ui/about_requests.h"
 #include "main/ui/about_texts.h"
@@ -25,8 +28,7 @@ std::atomic<HWND> aboutWindow{nullptr};
 // Signalled once the new window exists and can take messages.
 HANDLE aboutWindowReady = nullptr;
 
-DragOrigin aboutDragOrigin;
-bool aboutDragActive = false;
+WindowDrag aboutDrag;
 
 const GradientColours kCaptionColours = {0, 0, 0, 255, 255, 255};
 const GradientColours kHeadingColours = {255, 255, 0, 0, 0, 0};
@@ -42,15 +44,7 @@ void startAboutThread(int page) {
     waitAnswering(handles, 2);
 }
 
-void paintPicture(HDC dc) {
-    HBITMAP picture = LoadBitmapA(programInstance, MAKEINTRESOURCEA(aboutPicture));
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ previous = SelectObject(memory, picture);
-    BitBlt(dc, 544, 70, 217, 275, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    DeleteObject(picture);
-}
+void paintPicture(HDC dc) { drawPicture(dc, programInstance, aboutPicture, {544, 70, 217, 275, 0, 0}); }
 
 void paintPage(HDC dc, const char* heading, int headingX, int underline, const char* text) {
     drawGradientText(dc, heading, headingX, 70, 45, 15, -1, 0, underline, kHeadingColours);
@@ -79,8 +73,7 @@ bool handleAboutCommand(int commandId) {
     if (commandId != aboutCommand && commandId != creditsCommand) return false;
     // The about window may set the state to 0 at the same moment.
     int state = aboutState;
-    while (!aboutState.compare_exchange_weak(state, aboutStateAfterCommand(state, commandId))) {
-    }
+    while (!aboutState.compare_exchange_weak(state, aboutStateAfterCommand(state, commandId))) {}
     return true;
 }
 
@@ -102,19 +95,25 @@ void endAboutThread() {
 }
 
 DWORD WINAPI aboutThreadProc(LPVOID) {
-    registerSkinnedClass(kAboutClass, programInstance, nullptr, aboutWindowProc);
+    registerSkinnedClass(kAboutClass, programInstance, nullptr, aboutWindowProc, mainSkin, HotSpotReset::Keep);
     HWND window = createSkinnedWindow(kAboutClass, aboutX, aboutY);
     if (!window) loadingError("0012");
     aboutWindow = window;
     ShowWindow(window, SW_SHOWNORMAL);
     SetEvent(aboutWindowReady);
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        // Esc is the X button.
+        if (keyDownFor(message, window) == VK_ESCAPE) {
+            SendMessageA(window, WM_COMMAND, MAKEWPARAM(closeButton, BN_CLICKED), 0);
+        } else {
+            DispatchMessageA(&message);
+        }
+    }
     return 0;
 }
 
 LRESULT CALLBACK aboutWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const unsigned long position = static_cast<unsigned long>(lParam);
     switch (message) {
     case WM_CREATE: createCaptionButtons(window, true); return 0;
     case WM_DESTROY:
@@ -131,21 +130,10 @@ LRESULT CALLBACK aboutWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         }
         return 0;
     case WM_PAINT: paintAboutWindow(window); return 0;
-    case WM_LBUTTONDOWN:
-        SetCapture(window);
-        aboutDragOrigin = {signedLowWord(position), signedHighWord(position)};
-        aboutDragActive = true;
-        return 0;
-    case WM_LBUTTONUP:
-        aboutDragActive = false;
-        ReleaseCapture();
-        return 0;
+    case WM_LBUTTONDOWN: beginWindowDrag(window, aboutDrag, lParam); return 0;
+    case WM_LBUTTONUP: endWindowDrag(aboutDrag); return 0;
     case WM_MOUSEMOVE:
-        if (wParam == MK_LBUTTON && aboutDragActive) {
-            aboutX += signedLowWord(position) - aboutDragOrigin.x;
-            aboutY += signedHighWord(position) - aboutDragOrigin.y;
-            MoveWindow(window, aboutX, aboutY, kWindowWidth, kWindowHeight, TRUE);
-        }
+        followWindowDrag(window, aboutDrag, wParam, lParam, aboutX, aboutY, kWindowWidth, kWindowHeight);
         return 0;
     default: return DefWindowProcA(window, message, wParam, lParam);
     }

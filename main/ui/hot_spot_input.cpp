@@ -3,7 +3,11 @@
 #include <cstring>
 
 #include "common/draw_text.h"
+#include "common/scoped_gdi.h"
+#include "common/window_drag.h"
 #include "main/run_state.h"
+
+PointerState pointerState;
 
 namespace {
 
@@ -24,7 +28,11 @@ void apply(HWND window, const PointerActions& actions) {
     for (int i = 0; i < actions.redrawCount; i++) redrawSpot(window, actions.redraw[i]);
     if (actions.captureMouse) SetCapture(window);
     if (actions.command) SendMessageA(window, WM_COMMAND, static_cast<WPARAM>(actions.command), 0);
-    if (actions.moveWindow) MoveWindow(window, windowX, windowY, kWindowWidth, kWindowHeight, TRUE);
+    if (actions.moveWindow) {
+        windowX += actions.moveX;
+        windowY += actions.moveY;
+        MoveWindow(window, windowX, windowY, kWindowWidth, kWindowHeight, TRUE);
+    }
     if (actions.releaseMouse) ReleaseCapture();
 }
 
@@ -34,47 +42,47 @@ GradientColours fadeToBlack(COLORREF colour) {
 
 }  // namespace
 
+void resetHotSpotState() { resetPointerState(pointerState); }
+
+void showHotSpots(const int* spots, int count) { showOnlyHotSpots(pointerState, spots, count); }
+
 int trackHotSpot(HWND window, int x, int y) {
-    const PointerActions actions = trackPointer(x, y);
+    const PointerActions actions = trackPointer(pointerState, x, y);
     apply(window, actions);
     return actions.onHotSpot ? 1 : 0;
 }
 
 void drawLinks(HDC dc) {
-    HFONT font = createTextFont(kLinkFace, 16, 7, 0, 0);
-    HGDIOBJ previous = SelectObject(dc, font);
+    ScopedFont font(createTextFont(kLinkFace, 16, 7, 0, 0));
+    SelectedObject selectedFont(dc, font);
     SetBkMode(dc, TRANSPARENT);
     for (int spot = 0; spot < kHotSpotCount; spot++) {
         const HotSpot& link = kHotSpots[spot];
-        if (link.kind != HotSpotKind::Link || !hotSpotVisible[spot]) continue;
-        SetTextColor(dc, spot == hotSpot ? kLinkHot : kLinkCold);
+        if (link.kind != HotSpotKind::Link || !pointerState.visible[spot]) continue;
+        SetTextColor(dc, spot == pointerState.hotSpot ? kLinkHot : kLinkCold);
         TextOutA(dc, link.rect.left, link.rect.top - 3, link.label, static_cast<int>(std::strlen(link.label)));
     }
-    SelectObject(dc, previous);
-    DeleteObject(font);
 }
 
 void drawOptionBoxes(HDC dc) {
     for (int spot = 0; spot < kHotSpotCount; spot++) {
         const HotSpot& box = kHotSpots[spot];
-        if (box.kind != HotSpotKind::OptionBox || !hotSpotVisible[spot]) continue;
-        const COLORREF colour = spot == hotSpot ? kBoxHot : kBoxCold;
+        if (box.kind != HotSpotKind::OptionBox || !pointerState.visible[spot]) continue;
+        const COLORREF colour = spot == pointerState.hotSpot ? kBoxHot : kBoxCold;
         const int left = box.rect.left, top = box.rect.top;
-        drawCheckBox(dc, left, top, left + 20, top + 20, colour, *optionFlagOf(spot));
+        drawCheckBox(dc, left, top, left + 20, top + 20, colour, *optionFlagOf(optionFlags, spot));
         drawGradientText(dc, box.label, left + 25, top + 1, 18, 8, 0, 0, 0, fadeToBlack(colour));
     }
 }
 
 bool handlePointerMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DragOrigin& origin) {
-    const unsigned long position = static_cast<unsigned long>(lParam);
-    const int x = signedLowWord(position);
-    const int y = signedHighWord(position);
+    const POINT point = pointerPoint(lParam);
+    const int x = static_cast<int>(point.x);
+    const int y = static_cast<int>(point.y);
     switch (message) {
-    case WM_MOUSEMOVE:
-        apply(window, pointerMoved(x, y, wParam == MK_LBUTTON, origin));
-        return true;
-    case WM_LBUTTONDOWN: apply(window, leftButtonPressed(x, y, origin)); return true;
-    case WM_LBUTTONUP: apply(window, leftButtonReleased()); return true;
+    case WM_MOUSEMOVE: apply(window, pointerMoved(pointerState, x, y, wParam == MK_LBUTTON, origin)); return true;
+    case WM_LBUTTONDOWN: apply(window, leftButtonPressed(pointerState, optionFlags, x, y, origin)); return true;
+    case WM_LBUTTONUP: apply(window, leftButtonReleased(pointerState)); return true;
     default: return false;
     }
 }

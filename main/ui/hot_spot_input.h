@@ -6,6 +6,14 @@
 
 #include "main/ui/hot_spots.h"
 
+// Shared by the encrypt, decrypt and progress windows (one takes input at a time).
+extern PointerState pointerState;
+
+// Before each of those windows is created.
+void resetHotSpotState();
+// A window's WM_CREATE: exactly the listed spots become visible.
+void showHotSpots(const int* spots, int count);
+
 // 1 when (x, y) lies on a visible hot spot; updates hotSpot and redraws what changed.
 int trackHotSpot(HWND window, int x, int y);
 

@@ -1,6 +1,5 @@
 #include "main/ui/hot_spots.h"
 
-#include "main/run_state.h"
 #include "main/ui/about_requests.h"
 
 const HotSpot kHotSpots[kHotSpotCount] = {
@@ -12,101 +11,95 @@ const HotSpot kHotSpots[kHotSpotCount] = {
     {HotSpotKind::OptionBox, "Shut Down Computer after Decryption", {15, 300, 321, 321}},
 };
 
-int hotSpotVisible[kHotSpotCount];
-int hotSpot = kNoHotSpot;
-bool hotSpotPressed = false;
-bool dragActive = false;
-
-void resetHotSpotState() {
-    hotSpot = kNoHotSpot;
-    hotSpotPressed = false;
-    dragActive = false;
+void resetPointerState(PointerState& state) {
+    state.hotSpot = kNoHotSpot;
+    state.hotSpotPressed = false;
+    state.dragActive = false;
 }
 
-void showOnlyHotSpots(const int* spots, int count) {
-    for (int& visible : hotSpotVisible) visible = 0;
+void showOnlyHotSpots(PointerState& state, const int* spots, int count) {
+    for (int& visible : state.visible) visible = 0;
     for (int i = 0; i < count; i++) {
-        if (spots[i] >= 0 && spots[i] < kHotSpotCount) hotSpotVisible[spots[i]] = 1;
+        if (spots[i] >= 0 && spots[i] < kHotSpotCount) state.visible[spots[i]] = 1;
     }
 }
 
-int hotSpotAt(int x, int y) {
+int hotSpotAt(const PointerState& state, int x, int y) {
     for (int spot = 0; spot < kHotSpotCount; spot++) {
-        if (hotSpotVisible[spot] && kHotSpots[spot].rect.contains(x, y)) return spot;
+        if (state.visible[spot] && kHotSpots[spot].rect.contains(x, y)) return spot;
     }
     return kNoHotSpot;
 }
 
-int* optionFlagOf(int spot) {
+int* optionFlagOf(OptionFlags& flags, int spot) {
     switch (spot) {
-    case deleteEncryptedAfterDecryption: return &optionFlags.deleteEncryptedAfterDecryption;
-    case deleteOriginalAfterEncryption: return &optionFlags.deleteOriginalAfterEncryption;
-    case shutDownAfterEncryption: return &optionFlags.shutDownAfterEncryption;
-    case shutDownAfterDecryption: return &optionFlags.shutDownAfterDecryption;
+    case deleteEncryptedAfterDecryption: return &flags.deleteEncryptedAfterDecryption;
+    case deleteOriginalAfterEncryption: return &flags.deleteOriginalAfterEncryption;
+    case shutDownAfterEncryption: return &flags.shutDownAfterEncryption;
+    case shutDownAfterDecryption: return &flags.shutDownAfterDecryption;
     default: return nullptr;
     }
 }
 
-PointerActions trackPointer(int x, int y) {
+PointerActions trackPointer(PointerState& state, int x, int y) {
     PointerActions actions;
-    const int spot = hotSpotAt(x, y);
+    const int spot = hotSpotAt(state, x, y);
     if (spot != kNoHotSpot) {
         actions.onHotSpot = true;
-        if (spot == hotSpot) return actions;
-        if (hotSpot != kNoHotSpot) actions.addRedraw(hotSpot);
-        hotSpot = spot;
+        if (spot == state.hotSpot) return actions;
+        if (state.hotSpot != kNoHotSpot) actions.addRedraw(state.hotSpot);
+        state.hotSpot = spot;
         actions.addRedraw(spot);
         return actions;
     }
-    if (hotSpot != kNoHotSpot) {
-        actions.addRedraw(hotSpot);
-        hotSpot = kNoHotSpot;
+    if (state.hotSpot != kNoHotSpot) {
+        actions.addRedraw(state.hotSpot);
+        state.hotSpot = kNoHotSpot;
     }
     return actions;
 }
 
-PointerActions pointerMoved(int x, int y, bool leftButtonOnly, const DragOrigin& origin) {
+PointerActions pointerMoved(PointerState& state, int x, int y, bool leftButtonOnly, const DragOrigin& origin) {
     PointerActions actions;
-    if (!dragActive) {
-        actions = trackPointer(x, y);
+    if (!state.dragActive) {
+        actions = trackPointer(state, x, y);
         if (actions.onHotSpot) return actions;
     }
     // Only a drag that began on this window's background moves it; a button
     // pressed elsewhere has no origin here to measure from.
-    if (leftButtonOnly && dragActive && !hotSpotPressed) {
-        windowX += x - origin.x;
-        windowY += y - origin.y;
+    if (leftButtonOnly && state.dragActive && !state.hotSpotPressed) {
+        dragStep(origin, x, y, actions.moveX, actions.moveY);
         actions.moveWindow = true;
     }
     return actions;
 }
 
-PointerActions leftButtonPressed(int x, int y, DragOrigin& origin) {
+PointerActions leftButtonPressed(PointerState& state, OptionFlags& flags, int x, int y, DragOrigin& origin) {
     PointerActions actions;
-    if (hotSpot == kNoHotSpot) {
+    if (state.hotSpot == kNoHotSpot) {
         actions.captureMouse = true;
         origin.x = x;
         origin.y = y;
-        hotSpotPressed = false;
-        dragActive = true;
+        state.hotSpotPressed = false;
+        state.dragActive = true;
         return actions;
     }
-    hotSpotPressed = true;
-    const int spot = hotSpot;
+    state.hotSpotPressed = true;
+    const int spot = state.hotSpot;
     if (kHotSpots[spot].kind == HotSpotKind::Link) {
         actions.command = spot == creditsLink ? creditsCommand : aboutCommand;
-        hotSpot = kNoHotSpot;
-    } else if (int* flag = optionFlagOf(spot)) {
+        state.hotSpot = kNoHotSpot;
+    } else if (int* flag = optionFlagOf(flags, spot)) {
         *flag = *flag == 1 ? 0 : 1;
     }
     actions.addRedraw(spot);
     return actions;
 }
 
-PointerActions leftButtonReleased() {
+PointerActions leftButtonReleased(PointerState& state) {
     PointerActions actions;
-    dragActive = false;
-    hotSpotPressed = false;
+    state.dragActive = false;
+    state.hotSpotPressed = false;
     actions.releaseMouse = true;
     return actions;
 }

@@ -1,7 +1,11 @@
 // Text links and option boxes of the encrypt, decrypt and progress windows: the
-// fixed table, the shared pointer state and the rules for pointer messages.
-// Pure logic; the window side (hot_spot_input.h) carries out what it returns.
+// fixed table, the pointer state and the rules for pointer messages. Pure
+// logic: the state is passed in, and the window side (hot_spot_input.h), which
+// keeps the process-wide state, carries out what the rules return.
 #pragma once
+
+#include "common/drag_step.h"
+#include "main/run_state.h"
 
 constexpr int kNoHotSpot = 999;
 
@@ -33,34 +37,23 @@ struct HotSpot {
 
 extern const HotSpot kHotSpots[kHotSpotCount];
 
-// Shared by the encrypt, decrypt and progress windows (one takes input at a time).
-extern int hotSpotVisible[kHotSpotCount];
-extern int hotSpot;
-extern bool hotSpotPressed;
-extern bool dragActive;
+// The pointer state of a window with hot spots.
+struct PointerState {
+    int visible[kHotSpotCount] = {};
+    int hotSpot = kNoHotSpot;  // the spot under the pointer
+    bool hotSpotPressed = false;
+    bool dragActive = false;
+};
 
-// Before each of those windows is created.
-void resetHotSpotState();
+// Before each of those windows is created: no spot under the pointer, no press, no drag.
+void resetPointerState(PointerState& state);
 // A window's WM_CREATE: exactly the listed spots become visible.
-void showOnlyHotSpots(const int* spots, int count);
+void showOnlyHotSpots(PointerState& state, const int* spots, int count);
 
 // The first visible spot containing (x, y), or kNoHotSpot.
-int hotSpotAt(int x, int y);
+int hotSpotAt(const PointerState& state, int x, int y);
 // The option flag an option box shows and toggles; null for a link.
-int* optionFlagOf(int spot);
-
-// Pointer coordinates arrive as the two words of lParam; each is signed, since a
-// captured pointer may lie left of or above the client area.
-inline int signedLowWord(unsigned long value) { return static_cast<short>(static_cast<unsigned short>(value & 0xFFFF)); }
-inline int signedHighWord(unsigned long value) {
-    return static_cast<short>(static_cast<unsigned short>((value >> 16) & 0xFFFF));
-}
-
-// The client point where the current drag began; each window kind keeps one.
-struct DragOrigin {
-    int x = 0;
-    int y = 0;
-};
+int* optionFlagOf(OptionFlags& flags, int spot);
 
 // What a pointer message asks of the window.
 struct PointerActions {
@@ -69,18 +62,20 @@ struct PointerActions {
     bool captureMouse = false;
     bool releaseMouse = false;
     int command = 0;          // aboutCommand or creditsCommand to send to the window, or 0
-    bool moveWindow = false;  // windowX, windowY have been moved
-    bool onHotSpot = false;   // the pointer lies on a visible spot
+    bool moveWindow = false;  // by moveX, moveY
+    int moveX = 0;
+    int moveY = 0;
+    bool onHotSpot = false;  // the pointer lies on a visible spot
 
     void addRedraw(int spot) { redraw[redrawCount++] = spot; }
 };
 
 // The hover rule: updates hotSpot and names the spots that changed appearance.
-PointerActions trackPointer(int x, int y);
+PointerActions trackPointer(PointerState& state, int x, int y);
 
 // WM_MOUSEMOVE; leftButtonOnly: wParam is MK_LBUTTON exactly.
-PointerActions pointerMoved(int x, int y, bool leftButtonOnly, const DragOrigin& origin);
-// WM_LBUTTONDOWN.
-PointerActions leftButtonPressed(int x, int y, DragOrigin& origin);
+PointerActions pointerMoved(PointerState& state, int x, int y, bool leftButtonOnly, const DragOrigin& origin);
+// WM_LBUTTONDOWN; a click on an option box toggles its flag in `flags`.
+PointerActions leftButtonPressed(PointerState& state, OptionFlags& flags, int x, int y, DragOrigin& origin);
 // WM_LBUTTONUP.
-PointerActions leftButtonReleased();
+PointerActions leftButtonReleased(PointerState& state);

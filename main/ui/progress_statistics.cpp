@@ -142,9 +142,7 @@ int firstRowY(size_t captionLength) {
     return 90 + 18 * fullLines + (captionLength % kCaptionLineLength != 0 ? 1 : 0);
 }
 
-int valueColumnsTop(size_t captionLength) {
-    return 120 + 18 * static_cast<int>(captionLength / kCaptionLineLength);
-}
+int valueColumnsTop(size_t captionLength) { return 120 + 18 * static_cast<int>(captionLength / kCaptionLineLength); }
 
 int barWidth(float percentDone) {
     if (!(percentDone > 0)) return 0;

@@ -36,11 +36,11 @@ struct ProgressFigures {
 ProgressFigures updateStatistics(RunProgress& progress, std::time_t now);
 
 // Unit formats: bytes below 1 KiB, then KB, MB and GB with two decimals.
-std::string sizeText(int64_t value);                          // "1023 bytes", "   1.00 KB"
-std::string percentageText(int64_t value, double percent);    // "   1.00 KB [  50.0% ]"
-std::string speedText(int64_t value);                         // "   1.00 MB/sec"
-std::string averageSpeedText(int64_t averageSpeed);           // "0 bytes/sec" while negative
-std::string timePassedText(unsigned elapsedSeconds);          // "   1hr  2min  3sec"
+std::string sizeText(int64_t value);                                 // "1023 bytes", "   1.00 KB"
+std::string percentageText(int64_t value, double percent);           // "   1.00 KB [  50.0% ]"
+std::string speedText(int64_t value);                                // "   1.00 MB/sec"
+std::string averageSpeedText(int64_t averageSpeed);                  // "0 bytes/sec" while negative
+std::string timePassedText(unsigned elapsedSeconds);                 // "   1hr  2min  3sec"
 std::string timeLeftText(uint64_t remaining, int64_t currentSpeed);  // "Calculating......." at speed 0
 
 // The caption as drawn: unchanged when shorter than 107 characters, otherwise

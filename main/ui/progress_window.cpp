@@ -5,7 +5,10 @@
 #include <ctime>
 #include <string>
 
+#include "common/draw_picture.h"
 #include "common/draw_text.h"
+#include "common/scoped_gdi.h"
+#include "common/window_keys.h"
 #include "main/run_state.h"
 #include "main/ui/about_window.h"
 #include "main/ui/hot_spot_input.h"
@@ -127,7 +130,8 @@ void requestProgressRefresh() {
 }
 
 DWORD WINAPI progressThread(LPVOID) {
-    registerSkinnedClass(kProgressClass, programInstance, nullptr, progressWindowProc);
+    registerSkinnedClass(kProgressClass, programInstance, nullptr, progressWindowProc, progressSkin,
+                         HotSpotReset::Reset);
     HWND window = createSkinnedWindow(kProgressClass, windowX, windowY);
     // The run removes its output before it reports the failure.
     if (!window) return 0;
@@ -139,7 +143,12 @@ DWORD WINAPI progressThread(LPVOID) {
     for (;;) {
         if (runProgress.cancelCode != 0) break;
         if (GetMessageA(&message, nullptr, 0, 0) <= 0) break;
-        DispatchMessageA(&message);
+        // Esc is the X button: the same exit question.
+        if (keyDownFor(message, window) == VK_ESCAPE) {
+            onCommand(window, closeButton);
+        } else {
+            DispatchMessageA(&message);
+        }
         if (serviceAboutRequests()) continue;
         if (runProgress.exitRequest == kExitRequested) {
             runProgress.exitRequest = 0;
@@ -155,7 +164,7 @@ LRESULT CALLBACK progressWindowProc(HWND window, UINT message, WPARAM wParam, LP
     switch (message) {
     case WM_CREATE: {
         const int visible[] = {creditsLink, aboutLink};
-        showOnlyHotSpots(visible, 2);
+        showHotSpots(visible, 2);
         createCaptionButtons(window, true);
         SetTimer(window, kTimerId, kFirstTickDelay, nullptr);
         percentDone = 0;
@@ -177,8 +186,8 @@ LRESULT CALLBACK progressWindowProc(HWND window, UINT message, WPARAM wParam, LP
 }
 
 void drawStatistics(HDC dc, HWND) {
-    HFONT font = createTextFont(kPanelFace, 25, 7, 1, 0);
-    HGDIOBJ previousFont = SelectObject(dc, font);
+    ScopedFont font(createTextFont(kPanelFace, 25, 7, 1, 0));
+    SelectedObject selectedFont(dc, font);
     SetBkMode(dc, TRANSPARENT);
 
     drawTitle(dc);
@@ -208,19 +217,10 @@ void drawStatistics(HDC dc, HWND) {
     drawValue(dc, 475, y1 + 30, timeLeftText(figures.remaining, runProgress.currentSpeed));
     drawValue(dc, 111, y1 + 60, speedText(runProgress.currentSpeed));
     drawValue(dc, 475, y1 + 60, averageSpeedText(runProgress.averageSpeed));
-
-    SelectObject(dc, previousFont);
-    DeleteObject(font);
 }
 
 void drawProgressBar(HDC dc) {
     const int width = barWidth(percentDone);
     if (width == 0) return;
-    HBITMAP strip = LoadBitmapA(programInstance, MAKEINTRESOURCEA(barStrip));
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ previous = SelectObject(memory, strip);
-    TransparentBlt(dc, kBarLeft, kBarTop, width, kBarHeight, memory, 0, 0, width, kBarHeight, RGB(0, 0, 0));
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    DeleteObject(strip);
+    drawTransparentPicture(dc, programInstance, barStrip, {kBarLeft, kBarTop, width, kBarHeight, 0, 0});
 }

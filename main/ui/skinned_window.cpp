@@ -6,16 +6,13 @@
 #include "common/draw_text.h"
 #include "main/error_box.h"
 #include "main/run_state.h"
-#include "main/ui/hot_spots.h"
+#include "main/ui/hot_spot_input.h"
 #include "main/ui/resources.h"
 #include "main/ui/title.h"
 
 HINSTANCE programInstance = nullptr;
 
 namespace {
-
-const char* const kProgressClass = "ClassThreadDispSta";
-const char* const kAboutClass = "ClassThreadAbout";
 
 const GradientColours kTitleColours = {17, 255, 215, 17, 0, 215};
 
@@ -28,9 +25,9 @@ HWND createButton(HWND parent, const char* className, const char* text, int x, i
 
 }  // namespace
 
-void registerSkinnedClass(const char* className, HINSTANCE instance, const char* menuName, WNDPROC windowProc) {
+void registerSkinnedClass(const char* className, HINSTANCE instance, const char* menuName, WNDPROC windowProc, int skin,
+                          HotSpotReset reset) {
     // The bitmap has the window's size, so the pattern brush paints the whole skin.
-    const int skin = std::strcmp(className, kProgressClass) == 0 ? progressSkin : mainSkin;
     HBITMAP bitmap = LoadBitmapA(instance, MAKEINTRESOURCEA(skin));
     HBRUSH brush = CreatePatternBrush(bitmap);
 
@@ -40,9 +37,9 @@ void registerSkinnedClass(const char* className, HINSTANCE instance, const char*
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = windowProc;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(programIcon));
-    windowClass.hIconSm = LoadIconA(instance, MAKEINTRESOURCEA(programIcon));
-    windowClass.hCursor = LoadCursorA(instance, MAKEINTRESOURCEA(programCursor));
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(kProgramIcon));
+    windowClass.hIconSm = LoadIconA(instance, MAKEINTRESOURCEA(kProgramIcon));
+    windowClass.hCursor = LoadCursorA(instance, MAKEINTRESOURCEA(kProgramCursor));
     windowClass.hbrBackground = brush;
     windowClass.lpszMenuName = menuName;
     windowClass.lpszClassName = className;
@@ -52,7 +49,7 @@ void registerSkinnedClass(const char* className, HINSTANCE instance, const char*
         DeleteObject(bitmap);
     }
 
-    if (std::strcmp(className, kAboutClass) != 0) resetHotSpotState();
+    if (reset == HotSpotReset::Reset) resetHotSpotState();
 }
 
 HWND createSkinnedWindow(const char* className, int x, int y) {

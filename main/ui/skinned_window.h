@@ -11,10 +11,14 @@ extern HINSTANCE programInstance;
 constexpr int closeButton = 421;
 constexpr int minimizeButton = 422;
 
-// Registers a borderless skinned class; a second registration of a name fails
-// harmlessly and the first stays in force. Every class but the about window's
-// resets the shared hot-spot state.
-void registerSkinnedClass(const char* className, HINSTANCE instance, const char* menuName, WNDPROC windowProc);
+// Whether registering a class resets the shared hot-spot state: the windows
+// that use it do, before they exist; the about window, on its own thread, keeps it.
+enum class HotSpotReset { Reset, Keep };
+
+// Registers a borderless class whose background is the bitmap `skin`; a second
+// registration of a name fails harmlessly and the first stays in force.
+void registerSkinnedClass(const char* className, HINSTANCE instance, const char* menuName, WNDPROC windowProc, int skin,
+                          HotSpotReset reset);
 
 // A WS_POPUP of 788 x 470 at (x, y) with the product title; null on failure.
 HWND createSkinnedWindow(const char* className, int x, int y);

@@ -7,7 +7,7 @@
 
 #include "tests/driver/driver.h"
 #include "tests/driver/file_dialogs.h"
-#include "tests/driver/keyboard_input.h"
+#include "tests/driver/key_input.h"
 #include "tests/driver/message_boxes.h"
 #include "tests/driver/mouse_input.h"
 #include "tests/driver/process_control.h"
@@ -201,8 +201,8 @@ bool expectTextCommand(const Args& args, const std::string&) {
     if (!windowAndControl(args, top, control)) return false;
     std::string got;
     if (pollUntil(session.defaultTimeoutMs, [&] { return (got = textOf(control)) == args[2]; })) return true;
-    return fail("expect-text %s %s: expected %s, got %s", args[0].c_str(), args[1].c_str(),
-                quotedWord(args[2]).c_str(), quotedWord(got).c_str());
+    return fail("expect-text %s %s: expected %s, got %s", args[0].c_str(), args[1].c_str(), quotedWord(args[2]).c_str(),
+                quotedWord(got).c_str());
 }
 
 bool setTextCommand(const Args& args, const std::string&) {
@@ -218,11 +218,6 @@ bool typeCommand(const Args& args, const std::string&) {
         if (!sendText(control, WM_CHAR, c, 1, "type")) return false;
     }
     return true;
-}
-
-bool pressKeysCommand(const Args& args, const std::string&) {
-    HWND top = nullptr;
-    return window(args[0], top) && pressKeys(top, args[1]);
 }
 
 bool clickCommand(const Args& args, const std::string&) {
@@ -284,6 +279,29 @@ bool dragCommand(const Args& args, const std::string&) { return mouseDrag(args, 
 bool postClickAtCommand(const Args& args, const std::string&) { return mouseAt(args, postedClick); }
 bool postDragCommand(const Args& args, const std::string&) { return mouseDrag(args, postedDrag); }
 
+// ---- keyboard
+
+bool keyCommand(const Args& args, const std::string&) {
+    HWND top = nullptr;
+    if (!window(args[0], top)) return false;
+    const std::vector<std::string> keys(args.begin() + 1, args.end());
+    return realKeys(top, keys, session.defaultTimeoutMs);
+}
+
+std::string describeControl(HWND control) {
+    if (!control) return "nothing";
+    return classNameOf(control) + " #" + std::to_string(GetDlgCtrlID(control)) + " " + quotedWord(textOf(control));
+}
+
+bool expectFocusCommand(const Args& args, const std::string&) {
+    HWND top = nullptr, control = nullptr;
+    if (!windowAndControl(args, top, control)) return false;
+    HWND got = nullptr;
+    if (pollUntil(session.defaultTimeoutMs, [&] { return (got = focusedControl(top)) == control; })) return true;
+    return fail("expect-focus %s %s: expected %s, got %s", args[0].c_str(), args[1].c_str(),
+                describeControl(control).c_str(), describeControl(got).c_str());
+}
+
 // ---- message boxes and file dialogs
 
 bool waitBoxCommand(const Args& args, const std::string&) {
@@ -299,17 +317,13 @@ bool compareBox(const char* what, const std::string& expected, std::string (*rea
     return fail("%s: expected %s, got %s", what, quotedWord(expected).c_str(), quotedWord(got).c_str());
 }
 
-bool expectBoxTextCommand(const Args& args, const std::string&) {
-    return compareBox("box text", args[0], boxText);
-}
+bool expectBoxTextCommand(const Args& args, const std::string&) { return compareBox("box text", args[0], boxText); }
 
 bool expectBoxCaptionCommand(const Args& args, const std::string&) {
     return compareBox("box caption", args[0], textOf);
 }
 
-bool expectBoxIconCommand(const Args& args, const std::string&) {
-    return compareBox("box icon", args[0], boxIcon);
-}
+bool expectBoxIconCommand(const Args& args, const std::string&) { return compareBox("box icon", args[0], boxIcon); }
 
 bool expectBoxButtonsCommand(const Args& args, const std::string&) {
     std::string names;
@@ -321,9 +335,7 @@ bool expectBoxButtonsCommand(const Args& args, const std::string&) {
     return compareBox("box buttons", names, boxButtons);
 }
 
-bool answerCommand(const Args& args, const std::string&) {
-    return answerDialog(args[0], session.defaultTimeoutMs);
-}
+bool answerCommand(const Args& args, const std::string&) { return answerDialog(args[0], session.defaultTimeoutMs); }
 
 bool expectBoxCommand(const Args& args, const std::string&) {
     DWORD timeoutMs = 0;
@@ -465,7 +477,6 @@ const Command kCommands[] = {
     {"expect-text", 3, 3, "expect-text WINDOW CONTROL TEXT", expectTextCommand},
     {"set-text", 3, 3, "set-text WINDOW CONTROL TEXT", setTextCommand},
     {"type", 3, 3, "type WINDOW CONTROL TEXT", typeCommand},
-    {"press-keys", 2, 2, "press-keys WINDOW KEY[+KEY...]   (real keyboard, e.g. alt+f4)", pressKeysCommand},
     {"click", 2, 2, "click WINDOW CONTROL        (real mouse, control centre)", clickCommand},
     {"press", 2, 2, "press WINDOW CONTROL        (posted BM_CLICK)", pressCommand},
     {"expect-state", 3, 3, "expect-state WINDOW CONTROL enabled|disabled|visible|hidden|checked|unchecked",
@@ -475,6 +486,8 @@ const Command kCommands[] = {
     {"drag", 5, 5, "drag WINDOW X1 Y1 X2 Y2", dragCommand},
     {"post-click-at", 3, 3, "post-click-at WINDOW X Y     (posted messages)", postClickAtCommand},
     {"post-drag", 5, 5, "post-drag WINDOW X1 Y1 X2 Y2", postDragCommand},
+    {"key", 2, 40, "key WINDOW KEY...           (real keys: Tab Shift+Tab Enter Esc Space a A 7 ...)", keyCommand},
+    {"expect-focus", 2, 2, "expect-focus WINDOW CONTROL", expectFocusCommand},
     {"wait-box", 0, 1, "wait-box [TIMEOUT]", waitBoxCommand},
     {"expect-box", 2, 3, "expect-box TEXT BUTTON [TIMEOUT]", expectBoxCommand},
     {"expect-box-text", 1, 1, "expect-box-text TEXT", expectBoxTextCommand},

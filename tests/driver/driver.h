@@ -12,10 +12,10 @@ struct DriverSession {
     HANDLE lastProcess = nullptr;   // the one expect-exit waits for
     DWORD lastProcessId = 0;
     DWORD defaultTimeoutMs = 10000;
-    DWORD waitScale = 1;            // every timeout is multiplied by it (slow emulated programs)
-    std::string shotsFolder;        // automatic pictures of every window waited for; empty: none
+    DWORD waitScale = 1;      // every timeout is multiplied by it (slow emulated programs)
+    std::string shotsFolder;  // automatic pictures of every window waited for; empty: none
     int shotCount = 0;
-    HWND currentDialog = nullptr;   // the box or file dialog the last wait found
+    HWND currentDialog = nullptr;  // the box or file dialog the last wait found
 };
 
 extern DriverSession session;

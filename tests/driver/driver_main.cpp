@@ -8,9 +8,9 @@
 // is captured into FOLDER as NN-what.bmp, numbered on from N (default 0), and a
 // failure captures the whole screen as NN-failure-screen.bmp. --wait-scale
 // multiplies every timeout, for programs that start slowly (emulated 32-bit code).
+#include <windows.h>
 #include <fcntl.h>
 #include <io.h>
-#include <windows.h>
 
 #include <cstdio>
 #include <cstdlib>

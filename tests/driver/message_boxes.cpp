@@ -12,7 +12,7 @@
 namespace {
 
 const int kBoxTextId = 0xFFFF;
-const int kBoxIconId = 0x0440;  // stc1
+const int kBoxIconId = 0x0440;        // stc1
 const int kFileNameComboId = 0x047C;  // cmb13, explorer-style dialogs
 const int kFileNameEditId = 0x0480;   // edt1, old-style dialogs
 
@@ -22,9 +22,18 @@ struct ButtonName {
 };
 
 const ButtonName kButtons[] = {
-    {"OK", IDOK},         {"CANCEL", IDCANCEL},     {"ABORT", IDABORT},       {"RETRY", IDRETRY},
-    {"IGNORE", IDIGNORE}, {"YES", IDYES},           {"NO", IDNO},             {"CLOSE", IDCLOSE},
-    {"HELP", IDHELP},     {"TRYAGAIN", IDTRYAGAIN}, {"CONTINUE", IDCONTINUE}, {"SAVE", IDOK},
+    {"OK", IDOK},
+    {"CANCEL", IDCANCEL},
+    {"ABORT", IDABORT},
+    {"RETRY", IDRETRY},
+    {"IGNORE", IDIGNORE},
+    {"YES", IDYES},
+    {"NO", IDNO},
+    {"CLOSE", IDCLOSE},
+    {"HELP", IDHELP},
+    {"TRYAGAIN", IDTRYAGAIN},
+    {"CONTINUE", IDCONTINUE},
+    {"SAVE", IDOK},
     {"OPEN", IDOK},
 };
 

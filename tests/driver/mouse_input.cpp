@@ -45,9 +45,7 @@ HWND targetAt(HWND window, POINT& point) {
     }
 }
 
-LPARAM pointParam(POINT point) {
-    return MAKELPARAM(static_cast<WORD>(point.x), static_cast<WORD>(point.y));
-}
+LPARAM pointParam(POINT point) { return MAKELPARAM(static_cast<WORD>(point.x), static_cast<WORD>(point.y)); }
 
 void post(HWND target, UINT message, WPARAM keys, POINT point) {
     PostMessageA(target, message, keys, pointParam(point));

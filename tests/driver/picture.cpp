@@ -48,7 +48,8 @@ bool writeBmpFile(const std::string& path, const Picture& picture) {
 }
 
 size_t differingPixels(const Picture& a, const Picture& b) {
-    if (a.width != b.width || a.height != b.height) return a.pixels.size() > b.pixels.size() ? a.pixels.size() : b.pixels.size();
+    if (a.width != b.width || a.height != b.height)
+        return a.pixels.size() > b.pixels.size() ? a.pixels.size() : b.pixels.size();
     size_t count = 0;
     for (size_t i = 0; i < a.pixels.size(); ++i) count += a.pixels[i] != b.pixels[i];
     return count;

@@ -38,8 +38,8 @@ bool captureScreenRect(const RECT& rect, Picture& picture) {
     bool copied = false;
     if (bitmap) {
         HGDIOBJ old = SelectObject(memory, bitmap);
-        copied = BitBlt(memory, 0, 0, picture.width, picture.height, screen, rect.left, rect.top,
-                        SRCCOPY | CAPTUREBLT) != 0;
+        copied =
+            BitBlt(memory, 0, 0, picture.width, picture.height, screen, rect.left, rect.top, SRCCOPY | CAPTUREBLT) != 0;
         GdiFlush();
         if (copied) {
             const auto* source = static_cast<const uint32_t*>(bits);
@@ -83,7 +83,8 @@ bool captureWindow(HWND window, Picture& picture) {
 
 bool captureWindowToFile(HWND window, const std::string& name) {
     Picture picture;
-    if (!captureWindow(window, picture)) return fail("capture: could not copy the %s window", classNameOf(window).c_str());
+    if (!captureWindow(window, picture))
+        return fail("capture: could not copy the %s window", classNameOf(window).c_str());
     const std::string path = pathInShotsFolder(name);
     if (!writeBmpFile(path, picture)) return fail("capture: could not write %s", path.c_str());
     note("captured %dx%d into %s", picture.width, picture.height, path.c_str());

@@ -169,8 +169,7 @@ void listControls(HWND window) {
 
 bool roundTrip(HWND window) {
     DWORD_PTR ignored = 0;
-    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, scaledTimeout(kAnswerTimeoutMs),
-                               &ignored) != 0;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, scaledTimeout(kAnswerTimeoutMs), &ignored) != 0;
 }
 
 void settle(HWND window, DWORD timeoutMs) {

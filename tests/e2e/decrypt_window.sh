@@ -17,17 +17,6 @@ e2e_encrypt "$E2E_WORK/plan.doc" "$docs/secret.EPT" "$p20"
 cp "$docs/secret.EPT" "$E2E_WORK/secret.EPT"
 printf 'an older file of that name\n' >"$docs/PLAN.DOC"
 
-warning() {
-    cat <<EOF
-wait-box
-expect-box-caption "$ZV_TITLE"
-expect-box-icon warning
-expect-box-buttons OK
-expect-box-text $(q "$1")
-answer OK
-EOF
-}
-
 # browse NAME FIELD_AFTER: BROWSE, NAME typed in the Save dialog.
 browse() {
     cat <<EOF

@@ -17,18 +17,6 @@ printf 'no password\n' >"$docs/open.txt"
 p20=abcdefghijABCDEFGHIJ
 p21=${p20}K
 
-# warning TEXT: the current step shows TEXT in a warning box owned by the window.
-warning() {
-    cat <<EOF
-wait-box
-expect-box-caption "$ZV_TITLE"
-expect-box-icon warning
-expect-box-buttons OK
-expect-box-text $(q "$1")
-answer OK
-EOF
-}
-
 # browse PATH: BROWSE, and PATH chosen in the Save dialog.
 browse() {
     cat <<EOF

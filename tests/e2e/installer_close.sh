@@ -33,7 +33,7 @@ expect-state InstallerClass1 PROGRESS_BAR:0 visible
 close InstallerClass1
 $(exit_question NO)
 expect-state InstallerClass1 PROGRESS_BAR:0 visible
-press-keys InstallerClass1 alt+f4
+key InstallerClass1 Alt+F4
 $(exit_question NO)
 expect-state InstallerClass1 PROGRESS_BAR:0 visible
 expect-no-file $(q "${ZV_INSTALL_DIR_WIN}ZORVANEX installed component.exe")

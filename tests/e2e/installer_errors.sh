@@ -8,8 +8,6 @@ source "$(dirname "$0")/installer_lib.sh"
 e2e_begin "$@"
 
 installer_copy
-setup=$(winpath "$E2E_C/setup/$ZV_SETUP_NAME")
-install_dir=$(installer_install_dir)
 mkdir -p "$install_dir/README.txt"
 
 drv <<EOF

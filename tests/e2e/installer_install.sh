@@ -9,8 +9,6 @@ source "$(dirname "$0")/installer_lib.sh"
 e2e_begin "$@"
 
 installer_copy
-setup=$(winpath "$E2E_C/setup/$ZV_SETUP_NAME")
-install_dir=$(installer_install_dir)
 
 drv <<EOF
 start "$setup"

@@ -13,12 +13,16 @@ else
 fi
 ZV_INSTALL_DIR_WIN="C:\\$ZV_PROGRAM_FILES\\Pelk Softwares\\ZORVANEX(version-3.1)\\"
 
-# Copies the installer into C:\setup\ under its proper name (or NAME).
+# Copies the installer into C:\setup\ under its proper name (or NAME); sets
+# $setup to the copy's Windows path and $install_dir to the default
+# installation directory under $E2E_C.
 installer_copy() {
     local name=${1:-$ZV_SETUP_NAME}
     [ -f "$ZV_SETUP_EXE" ] || e2e_die "no installer at $ZV_SETUP_EXE (build the win64 preset first)"
     mkdir -p "$E2E_C/setup"
     cp -- "$ZV_SETUP_EXE" "$E2E_C/setup/$name"
+    setup=$(winpath "$E2E_C/setup/$name")
+    install_dir=$(installer_install_dir)
 }
 
 installer_install_dir() {

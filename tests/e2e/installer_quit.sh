@@ -10,8 +10,6 @@ source "$(dirname "$0")/installer_lib.sh"
 e2e_begin "$@"
 
 installer_copy
-setup=$(winpath "$E2E_C/setup/$ZV_SETUP_NAME")
-install_dir=$(installer_install_dir)
 
 # Client points: (698, 427) lies on the forward button's innermost ring, below
 # its caption; (400, 420) is background; (649, 401) is the button's top left

@@ -229,6 +229,22 @@ drv() {
     return "$status"
 }
 
+# ---- pieces of driver scripts
+
+# warning TEXT: the lines that expect the current step to show TEXT in a warning
+# box with the product title and an OK button, and answer it:
+#   drv <<EOF ... $(warning "YOUR PASSWORD IS NOT CORRECT") ... EOF
+warning() {
+    cat <<EOF
+wait-box
+expect-box-caption "$ZV_TITLE"
+expect-box-icon warning
+expect-box-buttons OK
+expect-box-text $(q "$1")
+answer OK
+EOF
+}
+
 # Writes an encrypted copy of SOURCE to DESTINATION, as the programs would.
 e2e_encrypt() {
     local source=$1 destination=$2 password=${3:-}

@@ -16,17 +16,6 @@ cp "$docs/report.doc" "$E2E_WORK/report.doc"
 python3 -c 'import sys; sys.stdout.buffer.write(bytes(range(256)) * 40)' >"$docs/notes"
 cp "$docs/notes" "$E2E_WORK/notes"
 
-warning() {
-    cat <<EOF
-wait-box
-expect-box-caption "$ZV_TITLE"
-expect-box-icon warning
-expect-box-buttons OK
-expect-box-text $(q "$1")
-answer OK
-EOF
-}
-
 success() {
     cat <<EOF
 wait-box 60000

@@ -11,7 +11,6 @@ source "$(dirname "$0")/uninstaller_lib.sh"
 e2e_begin "$@"
 
 installer_copy
-install_dir=$(installer_install_dir)
 uninstall_startup_folder_made
 startup=$(uninstall_startup_folder)
 

@@ -16,15 +16,11 @@ TEST(AboutRequests, CommandsChangeTheState) {
     struct {
         int state, command, expected;
     } cases[] = {
-        {kAboutClosed, aboutCommand, kAboutRequested},
-        {kAboutClosed, creditsCommand, kCreditsRequested},
-        {kAboutShown, aboutCommand, kSwitchToAbout},
-        {kCreditsShown, aboutCommand, kSwitchToAbout},
-        {kAboutShown, creditsCommand, kSwitchToCredits},
-        {kCreditsShown, creditsCommand, kSwitchToCredits},
+        {kAboutClosed, aboutCommand, kAboutRequested},      {kAboutClosed, creditsCommand, kCreditsRequested},
+        {kAboutShown, aboutCommand, kSwitchToAbout},        {kCreditsShown, aboutCommand, kSwitchToAbout},
+        {kAboutShown, creditsCommand, kSwitchToCredits},    {kCreditsShown, creditsCommand, kSwitchToCredits},
         {kAboutRequested, creditsCommand, kAboutRequested},  // pending requests stay
-        {kSwitchToCredits, aboutCommand, kSwitchToCredits},
-        {kAboutClosed, 421, kAboutClosed},
+        {kSwitchToCredits, aboutCommand, kSwitchToCredits}, {kAboutClosed, 421, kAboutClosed},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(aboutStateAfterCommand(c.state, c.command), c.expected)
@@ -38,8 +34,12 @@ TEST(AboutRequests, ServiceRecordsThePage) {
         bool served;
         int page;
     } cases[] = {
-        {kAboutClosed, false, 0},       {kAboutRequested, true, kAboutShown},  {kCreditsRequested, true, kCreditsShown},
-        {kAboutShown, false, 0},        {kCreditsShown, false, 0},             {kSwitchToAbout, true, kAboutShown},
+        {kAboutClosed, false, 0},
+        {kAboutRequested, true, kAboutShown},
+        {kCreditsRequested, true, kCreditsShown},
+        {kAboutShown, false, 0},
+        {kCreditsShown, false, 0},
+        {kSwitchToAbout, true, kAboutShown},
         {kSwitchToCredits, true, kCreditsShown},
     };
     for (const auto& c : cases) {

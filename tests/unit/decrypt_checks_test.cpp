@@ -25,8 +25,7 @@ TEST(DecryptChecks, StartSequence) {
         {"20 characters accepted", twenty, twenty, kGood, DecryptRefusal::None},
         // A field cuts 24 typed characters to 23, which never equal 20 stored ones.
         {"23 characters for a stored 20", twenty + "xyz", twenty, kGood, DecryptRefusal::WrongPassword},
-        {"a wrong password before a long destination", "x", "y", std::string(1000, 'A'),
-         DecryptRefusal::WrongPassword},
+        {"a wrong password before a long destination", "x", "y", std::string(1000, 'A'), DecryptRefusal::WrongPassword},
         {"999 characters fit", "", "", std::string(999, 'A'), DecryptRefusal::None},
         {"1000 characters do not", "", "", std::string(1000, 'A'), DecryptRefusal::DestinationTooLong},
         {"no extension needed", "", "", "C:\\SAFE\\REPORT", DecryptRefusal::None},
@@ -44,7 +43,9 @@ TEST(DecryptChecks, DefaultExtension) {
     } cases[] = {
         {"C:\\SAFE\\REPORT.DOC", "DOC"},
         {"C:\\SAFE\\REPORT", ""},
-        {"C:\\MY.DIR\\README", ""},             // a dot in a folder is not an extension
+        {"C:\\MY.DIR\\README", ""},  // a dot in a folder
+                                     // is not an
+                                     // extension
         {"C:\\SAFE\\ARCHIVE.TAR.GZ", "GZ"},
         {"C:\\SAFE\\REPORT.", ""},
         {"REPORT.TXT", "TXT"},

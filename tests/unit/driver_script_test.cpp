@@ -33,11 +33,11 @@ TEST(DriverScript, SplitsWordsAndQuotedTexts) {
 
 TEST(DriverScript, RefusesAmbiguousLines) {
     const char* const bad[] = {
-        "set-text A #1 \"C:\\x\"",   // a backslash that was meant literally
-        "set-text A #1 \"open",      // no closing quote
-        "set-text A #1 \"a\"b",      // text glued to a closing quote
-        "set-text A #1 a\"b\"",      // quote inside a word
-        "set-text A #1 \"ends\\",    // escape at the end
+        "set-text A #1 \"C:\\x\"",  // a backslash that was meant literally
+        "set-text A #1 \"open",     // no closing quote
+        "set-text A #1 \"a\"b",     // text glued to a closing quote
+        "set-text A #1 a\"b\"",     // quote inside a word
+        "set-text A #1 \"ends\\",   // escape at the end
     };
     for (const char* line : bad) {
         std::vector<std::string> words;
@@ -66,9 +66,8 @@ TEST(DriverScript, Numbers) {
         bool good;
         long value;
     } cases[] = {
-        {"10000", true, 10000}, {"0x1FF", true, 511}, {"-3", true, -3}, {"65535", true, 65535},
-        {"", false, 0},         {"12a", false, 0},    {"0x", false, 0}, {"--1", false, 0},
-        {" 1", false, 0},
+        {"10000", true, 10000}, {"0x1FF", true, 511}, {"-3", true, -3},  {"65535", true, 65535}, {"", false, 0},
+        {"12a", false, 0},      {"0x", false, 0},     {"--1", false, 0}, {" 1", false, 0},
     };
     for (const auto& c : cases) {
         long value = 0;

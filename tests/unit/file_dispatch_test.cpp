@@ -23,7 +23,7 @@ TEST(FileDispatch, EnclosingQuotes) {
         {"\"\"", ""},
         {"\"", "\""},
         {"\"C:\\x.txt\" ", "\"C:\\x.txt\" "},  // a blank after the closing quote keeps both
-        {"\"\"x\"\"", "\"x\""},               // only one pair goes
+        {"\"\"x\"\"", "\"x\""},                // only one pair goes
     };
     for (const TextCase& c : cases) {
         EXPECT_EQ(stripEnclosingQuotes(c.input), c.expected) << "argument [" << c.input << "]";
@@ -35,8 +35,14 @@ TEST(FileDispatch, EptExtensionIsExactlyLowerOrUpperCase) {
         const char* path;
         bool expected;
     } cases[] = {
-        {"C:\\SAFE\\REPORT.EPT", true}, {"report.ept", true}, {".ept", true},  {"x.Ept", false},
-        {"x.EPt", false},               {"ept", false},       {"x.ept ", false}, {"C:\\A.EPT\\x", false},
+        {"C:\\SAFE\\REPORT.EPT", true},
+        {"report.ept", true},
+        {".ept", true},
+        {"x.Ept", false},
+        {"x.EPt", false},
+        {"ept", false},
+        {"x.ept ", false},
+        {"C:\\A.EPT\\x", false},
         {"", false},
     };
     for (const auto& c : cases) EXPECT_EQ(hasEptExtension(c.path), c.expected) << "path [" << c.path << "]";
@@ -130,8 +136,7 @@ TEST(FileDispatch, PlainFileNameLeavesNothingUsableEmpty) {
 
 TEST(FileDispatch, Captions) {
     EXPECT_EQ(encryptionCaption("C:\\DOCS\\a.txt", "C:\\DOCS\\a.ept"), "ENCRYPTING \"a.txt\" TO \"A.EPT\".");
-    EXPECT_EQ(decryptionCaption("C:\\SAFE\\A.EPT", "C:\\SAFE\\Report.doc"),
-              "DECRYPTING \"A.EPT\" TO \"Report.doc\".");
+    EXPECT_EQ(decryptionCaption("C:\\SAFE\\A.EPT", "C:\\SAFE\\Report.doc"), "DECRYPTING \"A.EPT\" TO \"Report.doc\".");
 }
 
 }  // namespace

@@ -81,7 +81,10 @@ TEST(FileFormat, NameAndPasswordSurviveTheHeader) {
 
 TEST(FileFormat, ByteFFInANameEndsTheStoredName) {
     // The name is stored reversed, so decoding keeps what followed the 0xFF.
-    const FileHeader h = buildHeader("ab\xFF" "cd", "");
+    const FileHeader h = buildHeader(
+        "ab\xFF"
+        "cd",
+        "");
     EXPECT_EQ(h.bytes[22], 0x00) << "255 - 0xFF lands where the name's third-last character is stored";
     EXPECT_EQ(readHeaderFields(h).storedName, "cd");
 }

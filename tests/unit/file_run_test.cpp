@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <vector>
@@ -242,8 +243,7 @@ TEST_F(FullFilesystem, FailedWriteKeepsSourceAndLeavesNoPartialFile) {
 
     Counters c1, c2;
     EXPECT_EQ(encryptFile(folder / "big.bin", mountPoint + "big.ept", "", c1.run()), RunStatus::DestinationNotWritten);
-    EXPECT_EQ(encryptFile(folder / "big.bin", mountPoint + "kept.ept", "", c2.run()),
-              RunStatus::DestinationNotWritten);
+    EXPECT_EQ(encryptFile(folder / "big.bin", mountPoint + "kept.ept", "", c2.run()), RunStatus::DestinationNotWritten);
     EXPECT_EQ(readBytes(folder / "big.bin"), source) << "the source is kept";
     EXPECT_EQ(namesIn(mountPoint), (std::vector<std::string>{"kept.ept"})) << "no partial or temporary file";
     EXPECT_EQ(readBytes(mountPoint + "kept.ept"), (std::vector<unsigned char>{'o', 'l', 'd'}));
@@ -252,6 +252,29 @@ TEST_F(FullFilesystem, FailedWriteKeepsSourceAndLeavesNoPartialFile) {
     ASSERT_EQ(encryptFile(folder / "big.bin", folder / "big.ept", "", c3.run()), RunStatus::Completed);
     EXPECT_EQ(decryptFile(folder / "big.ept", mountPoint + "big.bin", c4.run()), RunStatus::DestinationNotWritten);
     EXPECT_EQ(namesIn(mountPoint), (std::vector<std::string>{"kept.ept"}));
+}
+
+}  // namespace
+
+namespace {
+
+// The one header reader: what it reports for a missing, a short and a full header.
+TEST(FileRun, ReadFileHeaderTellsMissingFromShort) {
+    TempFolder folder;
+    const std::vector<unsigned char> full = randomBytes(kHeaderSize + 5, 7);
+    writeBytes(folder / "short", std::vector<unsigned char>(full.begin(), full.begin() + kHeaderSize - 1));
+    writeBytes(folder / "full", full);
+    const struct {
+        const char* name;
+        HeaderRead expected;
+    } cases[] = {{"missing", HeaderRead::NotOpened}, {"short", HeaderRead::TooShort}, {"full", HeaderRead::Complete}};
+    for (const auto& c : cases) {
+        FileHeader header{};
+        EXPECT_EQ(readFileHeader(folder / c.name, header), c.expected) << c.name;
+    }
+    FileHeader header{};
+    ASSERT_EQ(readFileHeader(folder / "full", header), HeaderRead::Complete);
+    EXPECT_TRUE(std::equal(header.bytes, header.bytes + kHeaderSize, full.begin())) << "the first 164 bytes";
 }
 
 }  // namespace

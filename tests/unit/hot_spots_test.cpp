@@ -10,15 +10,21 @@ namespace {
 const int kEncryptSpots[] = {creditsLink, aboutLink, deleteOriginalAfterEncryption, shutDownAfterEncryption};
 const int kDecryptSpots[] = {creditsLink, aboutLink, deleteEncryptedAfterDecryption, shutDownAfterDecryption};
 
+// A window at (100, 50) with a fresh pointer state and no option set.
 class HotSpots : public ::testing::Test {
 protected:
-    void SetUp() override {
-        resetHotSpotState();
-        optionFlags = OptionFlags{};
-        windowX = 100;
-        windowY = 50;
+    void showEncryptSpots() { showOnlyHotSpots(state, kEncryptSpots, 4); }
+    // A window moves by what the rules return.
+    void apply(const PointerActions& actions) {
+        if (!actions.moveWindow) return;
+        windowX += actions.moveX;
+        windowY += actions.moveY;
     }
-    void showEncryptSpots() { showOnlyHotSpots(kEncryptSpots, 4); }
+
+    PointerState state;
+    OptionFlags flags;
+    int windowX = 100;
+    int windowY = 50;
 };
 
 struct HitCase {
@@ -50,45 +56,45 @@ const HitCase kHitCases[] = {
 
 TEST_F(HotSpots, HalfOpenHitTesting) {
     for (const HitCase& c : kHitCases) {
-        showOnlyHotSpots(kEncryptSpots, 4);
-        EXPECT_EQ(hotSpotAt(c.x, c.y), c.encryptSpot) << "encrypt window at (" << c.x << ", " << c.y << ")";
-        showOnlyHotSpots(kDecryptSpots, 4);
-        EXPECT_EQ(hotSpotAt(c.x, c.y), c.decryptSpot) << "decrypt window at (" << c.x << ", " << c.y << ")";
+        showOnlyHotSpots(state, kEncryptSpots, 4);
+        EXPECT_EQ(hotSpotAt(state, c.x, c.y), c.encryptSpot) << "encrypt window at (" << c.x << ", " << c.y << ")";
+        showOnlyHotSpots(state, kDecryptSpots, 4);
+        EXPECT_EQ(hotSpotAt(state, c.x, c.y), c.decryptSpot) << "decrypt window at (" << c.x << ", " << c.y << ")";
     }
 }
 
 TEST_F(HotSpots, ProgressWindowShowsOnlyTheLinks) {
     const int links[] = {creditsLink, aboutLink};
-    showOnlyHotSpots(links, 2);
-    EXPECT_EQ(hotSpotAt(20, 30), creditsLink);
-    EXPECT_EQ(hotSpotAt(20, 280), kNoHotSpot) << "hidden option boxes are not hit";
-    EXPECT_EQ(hotSpotAt(20, 310), kNoHotSpot);
+    showOnlyHotSpots(state, links, 2);
+    EXPECT_EQ(hotSpotAt(state, 20, 30), creditsLink);
+    EXPECT_EQ(hotSpotAt(state, 20, 280), kNoHotSpot) << "hidden option boxes are not hit";
+    EXPECT_EQ(hotSpotAt(state, 20, 310), kNoHotSpot);
 }
 
 TEST_F(HotSpots, HoverRedrawsOnlyWhatChanged) {
     showEncryptSpots();
-    PointerActions a = trackPointer(20, 30);
+    PointerActions a = trackPointer(state, 20, 30);
     EXPECT_TRUE(a.onHotSpot);
     ASSERT_EQ(a.redrawCount, 1);
     EXPECT_EQ(a.redraw[0], creditsLink);
-    EXPECT_EQ(hotSpot, creditsLink);
+    EXPECT_EQ(state.hotSpot, creditsLink);
 
-    a = trackPointer(21, 31);
+    a = trackPointer(state, 21, 31);
     EXPECT_TRUE(a.onHotSpot);
     EXPECT_EQ(a.redrawCount, 0) << "staying on the same spot redraws nothing";
 
-    a = trackPointer(20, 45);
+    a = trackPointer(state, 20, 45);
     ASSERT_EQ(a.redrawCount, 2) << "moving from one spot to another redraws both";
     EXPECT_EQ(a.redraw[0], creditsLink);
     EXPECT_EQ(a.redraw[1], aboutLink);
 
-    a = trackPointer(400, 400);
+    a = trackPointer(state, 400, 400);
     EXPECT_FALSE(a.onHotSpot);
     ASSERT_EQ(a.redrawCount, 1);
     EXPECT_EQ(a.redraw[0], aboutLink);
-    EXPECT_EQ(hotSpot, kNoHotSpot);
+    EXPECT_EQ(state.hotSpot, kNoHotSpot);
 
-    a = trackPointer(400, 401);
+    a = trackPointer(state, 400, 401);
     EXPECT_EQ(a.redrawCount, 0);
 }
 
@@ -99,46 +105,47 @@ TEST_F(HotSpots, LinkClickSendsItsCommandOnceAndClearsTheHighlight) {
         int x, y, command;
     } links[] = {{20, 30, creditsCommand}, {20, 45, aboutCommand}};
     for (const auto& link : links) {
-        pointerMoved(link.x, link.y, false, origin);
-        PointerActions down = leftButtonPressed(link.x, link.y, origin);
+        pointerMoved(state, link.x, link.y, false, origin);
+        PointerActions down = leftButtonPressed(state, flags, link.x, link.y, origin);
         EXPECT_EQ(down.command, link.command);
         EXPECT_FALSE(down.captureMouse);
-        EXPECT_EQ(hotSpot, kNoHotSpot) << "no link stays highlighted after a click";
-        EXPECT_TRUE(hotSpotPressed);
+        EXPECT_EQ(state.hotSpot, kNoHotSpot) << "no link stays highlighted after a click";
+        EXPECT_TRUE(state.hotSpotPressed);
         ASSERT_EQ(down.redrawCount, 1);
-        PointerActions up = leftButtonReleased();
+        PointerActions up = leftButtonReleased(state);
         EXPECT_EQ(up.command, 0);
         EXPECT_TRUE(up.releaseMouse);
-        EXPECT_FALSE(hotSpotPressed);
+        EXPECT_FALSE(state.hotSpotPressed);
     }
 }
 
 TEST_F(HotSpots, OptionBoxToggles) {
     showEncryptSpots();
     DragOrigin origin;
-    pointerMoved(20, 280, false, origin);
-    leftButtonPressed(20, 280, origin);
-    EXPECT_EQ(optionFlags.deleteOriginalAfterEncryption, 1);
-    EXPECT_EQ(hotSpot, deleteOriginalAfterEncryption) << "the box stays highlighted";
-    leftButtonReleased();
-    leftButtonPressed(20, 280, origin);
-    EXPECT_EQ(optionFlags.deleteOriginalAfterEncryption, 0);
-    leftButtonReleased();
+    pointerMoved(state, 20, 280, false, origin);
+    leftButtonPressed(state, flags, 20, 280, origin);
+    EXPECT_EQ(flags.deleteOriginalAfterEncryption, 1);
+    EXPECT_EQ(state.hotSpot, deleteOriginalAfterEncryption) << "the box stays highlighted";
+    leftButtonReleased(state);
+    leftButtonPressed(state, flags, 20, 280, origin);
+    EXPECT_EQ(flags.deleteOriginalAfterEncryption, 0);
+    leftButtonReleased(state);
 
-    optionFlags.shutDownAfterEncryption = 7;  // anything but 1 becomes 1
-    pointerMoved(20, 310, false, origin);
-    leftButtonPressed(20, 310, origin);
-    EXPECT_EQ(optionFlags.shutDownAfterEncryption, 1);
-    EXPECT_EQ(optionFlags.deleteEncryptedAfterDecryption, 0) << "hidden twins are left alone";
-    EXPECT_EQ(optionFlags.shutDownAfterDecryption, 0);
+    flags.shutDownAfterEncryption = 7;  // anything but 1 becomes 1
+    pointerMoved(state, 20, 310, false, origin);
+    leftButtonPressed(state, flags, 20, 310, origin);
+    EXPECT_EQ(flags.shutDownAfterEncryption, 1);
+    EXPECT_EQ(flags.deleteEncryptedAfterDecryption, 0) << "hidden twins are left alone";
+    EXPECT_EQ(flags.shutDownAfterDecryption, 0);
 }
 
 TEST_F(HotSpots, PressOnOptionBoxAndDragDoesNotMoveTheWindow) {
     showEncryptSpots();
     DragOrigin origin;
-    pointerMoved(20, 280, false, origin);
-    leftButtonPressed(20, 280, origin);
-    PointerActions move = pointerMoved(200, 200, true, origin);
+    pointerMoved(state, 20, 280, false, origin);
+    leftButtonPressed(state, flags, 20, 280, origin);
+    PointerActions move = pointerMoved(state, 200, 200, true, origin);
+    apply(move);
     EXPECT_FALSE(move.moveWindow);
     EXPECT_EQ(windowX, 100);
     EXPECT_EQ(windowY, 50);
@@ -147,33 +154,37 @@ TEST_F(HotSpots, PressOnOptionBoxAndDragDoesNotMoveTheWindow) {
 TEST_F(HotSpots, PressOnBackgroundDragsAcrossHotSpots) {
     showEncryptSpots();
     DragOrigin origin;
-    pointerMoved(300, 100, false, origin);
-    PointerActions down = leftButtonPressed(300, 100, origin);
+    pointerMoved(state, 300, 100, false, origin);
+    PointerActions down = leftButtonPressed(state, flags, 300, 100, origin);
     EXPECT_TRUE(down.captureMouse);
-    EXPECT_TRUE(dragActive);
+    EXPECT_TRUE(state.dragActive);
 
     // The pointer crosses the credits link while dragging: the window still moves.
-    PointerActions move = pointerMoved(20, 30, true, origin);
+    PointerActions move = pointerMoved(state, 20, 30, true, origin);
+    apply(move);
     EXPECT_TRUE(move.moveWindow);
-    EXPECT_EQ(hotSpot, kNoHotSpot) << "no hover while dragging";
+    EXPECT_EQ(state.hotSpot, kNoHotSpot) << "no hover while dragging";
     EXPECT_EQ(windowX, 100 + 20 - 300);
     EXPECT_EQ(windowY, 50 + 30 - 100);
 
     // Signed coordinates left of and above the client area.
-    move = pointerMoved(-40, -10, true, origin);
+    move = pointerMoved(state, -40, -10, true, origin);
+    apply(move);
     EXPECT_TRUE(move.moveWindow);
     EXPECT_EQ(windowX, 100 + 20 - 300 - 40 - 300);
 
-    move = pointerMoved(310, 100, false, origin);  // another button or a modifier held
+    move = pointerMoved(state, 310, 100, false, origin);  // another button or a modifier held
+    apply(move);
     EXPECT_FALSE(move.moveWindow);
-    leftButtonReleased();
-    EXPECT_FALSE(dragActive);
+    leftButtonReleased(state);
+    EXPECT_FALSE(state.dragActive);
 }
 
 TEST_F(HotSpots, MoveWithButtonHeldButNoDragBegunHereDoesNotJump) {
     showEncryptSpots();
     DragOrigin origin{5, 5};
-    PointerActions move = pointerMoved(400, 300, true, origin);
+    PointerActions move = pointerMoved(state, 400, 300, true, origin);
+    apply(move);
     EXPECT_FALSE(move.moveWindow);
     EXPECT_EQ(windowX, 100);
 }

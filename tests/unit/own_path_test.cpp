@@ -17,10 +17,8 @@ struct CommandLineCase {
 const CommandLineCase kCommandLines[] = {
     {"quoted, as Explorer starts it", "\"C:\\Down loads\\ZORVANEX(version-3.1) SETUP.exe\"",
      "C:\\Down loads\\ZORVANEX(version-3.1) SETUP.exe", "C:\\Down loads\\", "ZORVANEX(version-3.1) SETUP.exe"},
-    {"quoted with trailing blanks", "\"C:\\x\\UNINSTALL.exe\"   ", "C:\\x\\UNINSTALL.exe", "C:\\x\\",
-     "UNINSTALL.exe"},
-    {"quoted with arguments", "\"C:\\x\\UNINSTALL.exe\"  /S extra", "C:\\x\\UNINSTALL.exe", "C:\\x\\",
-     "UNINSTALL.exe"},
+    {"quoted with trailing blanks", "\"C:\\x\\UNINSTALL.exe\"   ", "C:\\x\\UNINSTALL.exe", "C:\\x\\", "UNINSTALL.exe"},
+    {"quoted with arguments", "\"C:\\x\\UNINSTALL.exe\"  /S extra", "C:\\x\\UNINSTALL.exe", "C:\\x\\", "UNINSTALL.exe"},
     {"quoted, TAB before the arguments", "\"C:\\x\\setup.exe\"\targ", "C:\\x\\setup.exe", "C:\\x\\", "setup.exe"},
     {"unquoted with an argument", "C:\\x\\setup.exe /q", "C:\\x\\setup.exe", "C:\\x\\", "setup.exe"},
     {"bare name from a console", "setup.exe", "setup.exe", "", "setup.exe"},
@@ -48,7 +46,7 @@ TEST(OwnPath, FullPathsNameTheirFileWhereverTheProcessRuns) {
         {"\\\\server\\share\\UNINSTALL.exe", true},
         {"UNINSTALL.exe", false},
         {"..\\dist\\setup.exe", false},
-        {"C:UNINSTALL.exe", false},  // relative to drive C:'s current directory
+        {"C:UNINSTALL.exe", false},     // relative to drive C:'s current directory
         {"\\x\\UNINSTALL.exe", false},  // relative to the current drive
         {"", false},
     };
@@ -57,7 +55,9 @@ TEST(OwnPath, FullPathsNameTheirFileWhereverTheProcessRuns) {
 
 TEST(OwnPath, ArgumentStringSkipsNameAndControlCharacters) {
     EXPECT_STREQ(argumentStringOf("\"C:\\a b\\x.exe\" \t one two"), "one two");
-    EXPECT_STREQ(argumentStringOf("x.exe\x01\x02" "arg"), "arg");
+    EXPECT_STREQ(argumentStringOf("x.exe\x01\x02"
+                                  "arg"),
+                 "arg");
     EXPECT_STREQ(argumentStringOf("\"C:\\unterminated"), "");
     // Bytes above 0x7F belong to names in the ANSI code page, not to the blanks.
     EXPECT_STREQ(argumentStringOf("C:\\\xE9t\xE9.exe a"), "a");

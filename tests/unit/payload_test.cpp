@@ -4,12 +4,12 @@
 
 #include <unistd.h>
 
+#include <sys/stat.h>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <sys/stat.h>
 
 namespace {
 
@@ -29,7 +29,7 @@ struct Fixture {
         directory = folder + "/dest/";
         mkdir(directory.c_str(), 0700);
         image = bytes(3000, 1);
-        uninstaller = bytes(70001, 7);      // larger than one copy block
+        uninstaller = bytes(70001, 7);  // larger than one copy block
         mainProgram = bytes(200003, 13);
         sizes = {static_cast<long>(uninstaller.size()), static_cast<long>(mainProgram.size())};
         write(setupPath, image + uninstaller + mainProgram);
@@ -70,7 +70,6 @@ TEST(Payload, FileOfExactlyThePayloadSize) {
     EXPECT_EQ(copyPayload(f.setupPath, f.directory, f.sizes), FileStepStatus::done);
     EXPECT_TRUE(Fixture::read(f.uninstallerPath()) == f.uninstaller);
 }
-
 
 TEST(Payload, Failures) {
     {

@@ -3,8 +3,8 @@
 // own program so that the ThreadSanitizer build runs exactly this.
 #include "main/file_run.h"
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -86,7 +86,8 @@ TEST(PipelineThreads, CancelStopsTheRunAndRemovesItsOutput) {
         PollResult polled;
         std::thread feeder(feedThenCancel, fifo, std::ref(counters), c.blocks, c.tail);
         std::thread poller(poll, std::cref(counters), std::cref(finished), std::ref(polled));
-        const RunStatus status = encryptFile(fifo, folder / "out.ept", "pw", RunCounters{counters.done, counters.cancel});
+        const RunStatus status =
+            encryptFile(fifo, folder / "out.ept", "pw", RunCounters{counters.done, counters.cancel});
         finished = true;
         feeder.join();
         poller.join();

@@ -65,13 +65,16 @@ TEST(ProgressStatistics, CaptionLines) {
         std::vector<std::string> lines;
     } cases[] = {
         {"106 characters: one line", a106, {a106}},
-        {"shorter than 107: spaces kept", "ENCRYPTING \"a  b.txt\" TO \"A  B.EPT\".",
+        {"shorter than 107: spaces kept",
+         "ENCRYPTING \"a  b.txt\" TO \"A  B.EPT\".",
          {"ENCRYPTING \"a  b.txt\" TO \"A  B.EPT\"."}},
         {"107 without spaces: a hyphen and the last character", a106 + "z", {a106 + "-", "z"}},
         {"a word ending at 107 takes no hyphen; the space after it goes", a106 + "b c", {a106 + "b", "c"}},
-        {"runs of spaces shrink to one", std::string(50, 'a') + "    " + std::string(60, 'b'),
+        {"runs of spaces shrink to one",
+         std::string(50, 'a') + "    " + std::string(60, 'b'),
          {std::string(50, 'a') + " " + std::string(55, 'b') + "-", std::string(5, 'b')}},
-        {"214 characters: three lines", std::string(214, 'x'),
+        {"214 characters: three lines",
+         std::string(214, 'x'),
          {std::string(106, 'x') + "-", std::string(106, 'x') + "-", "xx"}},
     };
     for (const auto& c : cases) EXPECT_EQ(captionLines(c.caption), c.lines) << c.what;

@@ -24,10 +24,10 @@ struct PixelCase {
 
 // The borders, and the colour ramp's stops across the inner area.
 const PixelCase kSkinPixels[] = {
-    {0, 0, kBlue},         {4, 4, kBlue},        {787, 469, kBlue},    {783, 200, kBlue},  {300, 465, kBlue},
-    {5, 5, kYellow},       {9, 200, kYellow},    {778, 200, kYellow},  {300, 460, kYellow}, {300, 9, kYellow},
-    {10, 10, kBlack},      {10, 459, kBlack},    {265, 200, {255, 128, 0}}, {394, 200, kWhite},
-    {522, 200, {0, 255, 0}}, {777, 100, kBlack},
+    {0, 0, kBlue},      {4, 4, kBlue},     {787, 469, kBlue},         {783, 200, kBlue},   {300, 465, kBlue},
+    {5, 5, kYellow},    {9, 200, kYellow}, {778, 200, kYellow},       {300, 460, kYellow}, {300, 9, kYellow},
+    {10, 10, kBlack},   {10, 459, kBlack}, {265, 200, {255, 128, 0}}, {394, 200, kWhite},  {522, 200, {0, 255, 0}},
+    {777, 100, kBlack},
 };
 
 TEST(ResourcePictures, MainSkin) {
@@ -48,8 +48,8 @@ TEST(ResourcePictures, ProgressSkinAddsTheTrough) {
         {128, 409, fill},   {641, 425, fill},   {129, 410, fill},   {640, 424, fill},
     };
     for (const PixelCase& p : kTrough) EXPECT_TRUE(pixelIs(skin, p.x, p.y, p.colour));
-    for (const PixelCase& outside : {PixelCase{126, 408, {}}, PixelCase{643, 426, {}}, PixelCase{400, 407, {}},
-                                     PixelCase{400, 427, {}}}) {
+    for (const PixelCase& outside :
+         {PixelCase{126, 408, {}}, PixelCase{643, 426, {}}, PixelCase{400, 407, {}}, PixelCase{400, 427, {}}}) {
         EXPECT_TRUE(pixelIs(skin, outside.x, outside.y, plain.at(outside.x, outside.y))) << "outside the trough";
     }
 }

@@ -79,7 +79,7 @@ uint64_t fileSize(const std::string& path) {
 }
 
 bool hasHeader(const std::string& path, FileHeader& header) {
-    return readFileHeader(path, header) && hasSignatures(header);
+    return readFileHeader(path, header) == HeaderRead::Complete && hasSignatures(header);
 }
 
 std::string headerProblemText(const std::string& path, const FileHeader& header, HeaderProblem problem) {

@@ -64,9 +64,7 @@ const Glyph* glyphOf(char c) {
 
 }  // namespace
 
-int blockTextWidth(const std::string& text, int scale) {
-    return text.empty() ? 0 : (int(text.size()) * 6 - 1) * scale;
-}
+int blockTextWidth(const std::string& text, int scale) { return text.empty() ? 0 : (int(text.size()) * 6 - 1) * scale; }
 
 void drawBlockText(Image& image, const std::string& text, int x, int y, int scale,
                    const std::function<Rgb(double, double)>& colourAt) {

@@ -19,12 +19,9 @@ Rgb goldInk(double across, double down) {
     return down < 0.45 ? mix(base, kWhite, 0.3) : base;
 }
 
-Rgb tealInk(double across, double) {
-    return mix({90, 230, 230}, {60, 140, 255}, across);
-}
+Rgb tealInk(double across, double) { return mix({90, 230, 230}, {60, 140, 255}, across); }
 
-void centredText(Image& image, const std::string& text, int y, int scale,
-                 Rgb (*ink)(double, double)) {
+void centredText(Image& image, const std::string& text, int y, int scale, Rgb (*ink)(double, double)) {
     drawBlockText(image, text, (image.width - blockTextWidth(text, scale)) / 2, y, scale, ink);
 }
 
@@ -44,14 +41,14 @@ void drawPadlock(Image& image, double left, double top, double size) {
                     const Point p{x + (sx + 0.5) / 2, y + (sy + 0.5) / 2};
                     const double d = distance(p, shackleCentre);
                     const bool arc = p.y <= shackleCentre.y && d >= 22 * s && d <= 32 * s;
-                    const bool legs = p.y >= shackleCentre.y && p.y <= top + 55 * s &&
-                                      (std::fabs(p.x - (left + 23 * s)) <= 5 * s ||
-                                       std::fabs(p.x - (left + 77 * s)) <= 5 * s);
+                    const bool legs =
+                        p.y >= shackleCentre.y && p.y <= top + 55 * s &&
+                        (std::fabs(p.x - (left + 23 * s)) <= 5 * s || std::fabs(p.x - (left + 77 * s)) <= 5 * s);
                     const double body = roundedRectangleDistance(p, {left + 10 * s, top + 50 * s},
                                                                  {left + 90 * s, top + 100 * s}, 9 * s);
-                    const bool hole = distance(p, {left + 50 * s, top + 70 * s}) <= 7 * s ||
-                                      (p.y >= top + 72 * s && p.y <= top + 88 * s &&
-                                       std::fabs(p.x - (left + 50 * s)) <= 3.5 * s);
+                    const bool hole =
+                        distance(p, {left + 50 * s, top + 70 * s}) <= 7 * s ||
+                        (p.y >= top + 72 * s && p.y <= top + 88 * s && std::fabs(p.x - (left + 50 * s)) <= 3.5 * s);
                     Rgb c{};
                     bool ink = false;
                     if (arc || legs) {

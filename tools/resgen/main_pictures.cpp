@@ -122,8 +122,7 @@ IconImage programIcon() {
         return colour;
     });
     for (int y = 0; y < 32; y++)
-        for (int x = 0; x < 32; x++)
-            icon.opaque[size_t(y * 32 + x)] = distance({x + 0.5, y + 0.5}, centre) <= 15.3;
+        for (int x = 0; x < 32; x++) icon.opaque[size_t(y * 32 + x)] = distance({x + 0.5, y + 0.5}, centre) <= 15.3;
     return icon;
 }
 

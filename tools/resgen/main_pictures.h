@@ -7,9 +7,9 @@
 constexpr int kSkinWidth = 788;
 constexpr int kSkinHeight = 470;
 
-Image aboutPicture();       // 102: 217 x 275, a padlock on a dark ring pattern
-IconImage programIcon();    // 103: 32 x 32, a gold disc with a keyhole
+Image aboutPicture();         // 102: 217 x 275, a padlock on a dark ring pattern
+IconImage programIcon();      // 103: 32 x 32, a gold disc with a keyhole
 CursorImage programCursor();  // 104: 32 x 32, a white key, click point at its tip
-Image mainSkin();           // 105: borders and the colour ramp
-Image progressSkin();       // 106: mainSkin with the progress bar's empty trough
-Image barStrip();           // 107: 512 x 15, red to blue, no black pixel
+Image mainSkin();             // 105: borders and the colour ramp
+Image progressSkin();         // 106: mainSkin with the progress bar's empty trough
+Image barStrip();             // 107: 512 x 15, red to blue, no black pixel

@@ -31,12 +31,11 @@ int hotSpotClicks = 0;
 int editChanges = 0;
 bool pressedOnHotSpot = false;
 bool dragging = false;
-POINT dragStart = {};   // screen point of the press
+POINT dragStart = {};  // screen point of the press
 RECT windowAtStart = {};
 std::string commandLine;
 
-HWND addControl(HWND parent, const char* className, const char* text, DWORD style, int x, int y, int w, int h,
-                int id) {
+HWND addControl(HWND parent, const char* className, const char* text, DWORD style, int x, int y, int w, int h, int id) {
     return CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
 }
@@ -132,9 +131,7 @@ void onCommand(HWND window, int id, int code) {
     }
 }
 
-POINT pointOf(LPARAM lParam) {
-    return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-}
+POINT pointOf(LPARAM lParam) { return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}; }
 
 LRESULT CALLBACK sampleProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
