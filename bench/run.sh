@@ -7,14 +7,15 @@
 # First kernel_bench prints each substitution kernel's speed in memory on one
 # core (BENCH_KERNEL_ROUNDS rounds, default 5; 0 leaves it out). Then BENCH_RUNS
 # (default 5) rounds; in each round every command runs once, in turn, so a slow
-# moment of the machine hits all of them alike. Each run starts with its output
-# removed and the disk synced. Two times are taken per run: until the command
-# exits (the data may still sit in the page cache), and until a `sync` after it
-# has put everything on the disk. The medians are printed, each as a throughput
-# ratio to `dd bs=256K` (a plain user-space copy: read and write, nothing else)
-# and to cp, with the largest peak memory (resident set) of the runs, the
-# processor, and the load average before and after. ept and kernel_bench are
-# built with the release preset (folder BENCH_BUILD, default build/release).
+# moment of the machine hits all of them alike, and every other round in reverse
+# order. Each run starts with its output removed and the disk synced. Two times
+# are taken per run: until the command exits (the data may still sit in the page
+# cache), and until a `sync` after it has put everything on the disk. The medians
+# are printed, each as a throughput ratio to `dd bs=256K` (a plain user-space
+# copy: read and write, nothing else) and to cp, with the largest peak memory
+# (resident set) of the runs, the processor, and the load average before and
+# after. ept and kernel_bench are built with the release preset (folder
+# BENCH_BUILD, default build/release).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -51,7 +52,9 @@ fi
 
 source=$work/source.bin
 echo "bench: $size_mib MiB of random bytes in $work, $runs rounds"
-head -c $((size_mib * 1024 * 1024)) /dev/urandom >"$source"
+# Written in 1 MiB blocks, as ept writes the encrypted copy: the page cache then
+# holds both inputs alike, and reading either costs the same.
+dd if=/dev/urandom of="$source" bs=1M count="$size_mib" iflag=fullblock status=none
 "$ept" encrypt "$source" -o "$work/source.ept" --no-password
 mkdir -m 700 "$work/gnupg"
 printf 'bench passphrase\n' >"$work/passphrase"
@@ -76,7 +79,13 @@ seconds() { awk -v from="$1" -v to="$2" 'BEGIN { printf "%.6f", to - from }'; }
 
 declare -A cached synced memory
 for ((round = 1; round <= runs; round++)); do
-    for name in "${commands[@]}"; do
+    # Every other round in reverse: no command always follows the same one (what a
+    # command leaves behind, such as freed memory, can help or slow the next).
+    order=("${commands[@]}")
+    if ((round % 2 == 0)); then
+        for ((i = 0; i < ${#commands[@]}; i++)); do order[i]=${commands[${#commands[@]} - 1 - i]}; done
+    fi
+    for name in "${order[@]}"; do
         output=$work/output.ept  # ept encrypt wants the extension; the others do not care
         rm -f "$output"
         sync

@@ -94,6 +94,12 @@ PipelineResult transformStream(std::FILE* source, std::FILE* destination, const 
     const Substitution substitution(table);
     BlockHandoff handoff(destination, doneBytes);
     PipelineResult result = PipelineResult::Done;
+    // The first block is shortened so that every later write starts at a multiple
+    // of the block size in the destination (an encrypted file's header puts its
+    // body at 164): writes of whole pages measured faster than writes across them.
+    const long destinationOffset = std::ftell(destination);
+    size_t want = kPipelineBlockSize;
+    if (destinationOffset > 0) want -= static_cast<size_t>(destinationOffset) % kPipelineBlockSize;
     for (;;) {
         if (cancelFlag.load(std::memory_order_relaxed) != 0) {
             result = PipelineResult::Cancelled;
@@ -101,15 +107,16 @@ PipelineResult transformStream(std::FILE* source, std::FILE* destination, const 
         }
         unsigned char* block = handoff.nextFreeBlock();
         if (block == nullptr) break;  // the write failure is reported below
-        const size_t got = std::fread(block, 1, kPipelineBlockSize, source);
+        const size_t got = std::fread(block, 1, want, source);
         if (got > 0) {
             substitution.apply(block, got);
             handoff.passToWriter(got);
         }
-        if (got < kPipelineBlockSize) {
+        if (got < want) {
             if (std::ferror(source)) result = PipelineResult::ReadFailed;
             break;
         }
+        want = kPipelineBlockSize;
     }
     if (!handoff.finish()) return PipelineResult::WriteFailed;
     return result;
