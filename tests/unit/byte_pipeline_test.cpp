@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <sys/types.h>
 #include <vector>
 
 #include "main/cipher.h"
@@ -16,16 +17,19 @@ struct StreamResult {
     std::vector<unsigned char> output;
 };
 
-StreamResult runThrough(const std::vector<unsigned char>& input, const unsigned char (&table)[256], int cancel = 0) {
+// `before` is written to the destination first, as a run writes the header.
+StreamResult runThrough(const std::vector<unsigned char>& input, const unsigned char (&table)[256], int cancel = 0,
+                        size_t before = 0) {
     std::FILE* source = std::tmpfile();
     std::FILE* destination = std::tmpfile();
     if (!input.empty()) std::fwrite(input.data(), 1, input.size(), source);
+    for (size_t i = 0; i < before; i++) std::fputc(0xCC, destination);
     std::rewind(source);
     std::atomic<uint64_t> done{0};
     std::atomic<int> cancelFlag{cancel};
     StreamResult r{transformStream(source, destination, table, done, cancelFlag), done.load(), {}};
     std::fflush(destination);
-    std::rewind(destination);
+    std::fseek(destination, static_cast<long>(before), SEEK_SET);
     unsigned char buffer[4096];
     for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, destination)) > 0;) {
         r.output.insert(r.output.end(), buffer, buffer + got);
@@ -53,6 +57,76 @@ TEST(BytePipeline, SameAsAByteLoopForEveryLength) {
             }
         }
     }
+}
+
+// Behind a header the first block is shorter, so that later writes start at block
+// multiples of the destination: lengths around those ends, and a destination
+// already a block or more long.
+TEST(BytePipeline, SameAsAByteLoopBehindAHeader) {
+    const size_t b = kPipelineBlockSize;
+    const size_t h = 164;
+    const size_t lengths[] = {0, 1, b - h - 1, b - h, b - h + 1, 2 * b - h - 1, 2 * b - h, 2 * b - h + 1, 3 * b + 7};
+    const std::vector<unsigned char> random = randomBytes(3 * b + 7, 5);
+    for (size_t before : {h, b, b + h}) {
+        for (size_t length : lengths) {
+            const std::vector<unsigned char> input(random.begin(), random.begin() + length);
+            const StreamResult r = runThrough(input, kDecryptTable, 0, before);
+            EXPECT_EQ(r.result, PipelineResult::Done) << before << " before, length " << length;
+            EXPECT_EQ(r.done, length) << before << " before, length " << length;
+            ASSERT_EQ(r.output.size(), length) << before << " before, length " << length;
+            for (size_t i = 0; i < length; i++) {
+                ASSERT_EQ(r.output[i], kDecryptTable[input[i]]) << "byte " << i << " of " << length << ", " << before << " before";
+            }
+        }
+    }
+}
+
+// A destination stream that notes where each write call starts.
+struct WriteLog {
+    uint64_t position = 0;
+    std::vector<uint64_t> starts;
+    std::vector<size_t> sizes;
+};
+
+std::FILE* loggingStream(WriteLog& log) {
+    cookie_io_functions_t functions{};
+    functions.write = [](void* cookie, const char*, size_t size) -> ssize_t {
+        WriteLog& l = *static_cast<WriteLog*>(cookie);
+        l.starts.push_back(l.position);
+        l.sizes.push_back(size);
+        l.position += size;
+        return static_cast<ssize_t>(size);
+    };
+    functions.seek = [](void* cookie, off64_t* offset, int whence) -> int {
+        WriteLog& l = *static_cast<WriteLog*>(cookie);
+        if (whence != SEEK_CUR || *offset != 0) return -1;  // only asked where it stands
+        *offset = static_cast<off64_t>(l.position);
+        return 0;
+    };
+    std::FILE* stream = fopencookie(&log, "wb", functions);
+    if (stream) std::setvbuf(stream, nullptr, _IONBF, 0);
+    return stream;
+}
+
+TEST(BytePipeline, WritesBehindAHeaderStartAtBlockMultiplesAfterTheFirst) {
+    const size_t b = kPipelineBlockSize;
+    const std::vector<unsigned char> data = randomBytes(3 * b + 1000, 9);
+    std::FILE* source = std::tmpfile();
+    std::fwrite(data.data(), 1, data.size(), source);
+    std::rewind(source);
+    WriteLog log;
+    std::FILE* destination = loggingStream(log);
+    ASSERT_NE(destination, nullptr);
+    ASSERT_EQ(std::fwrite(data.data(), 1, 164, destination), 164u);  // the header
+    std::atomic<uint64_t> done{0};
+    std::atomic<int> cancel{0};
+    EXPECT_EQ(transformStream(source, destination, kEncryptTable, done, cancel), PipelineResult::Done);
+    std::fclose(source);
+    std::fclose(destination);
+    ASSERT_EQ(log.starts.size(), 5u) << "the header, a shortened block, two whole blocks, the rest";
+    EXPECT_EQ(log.sizes[1], b - 164);
+    for (size_t i = 2; i < log.starts.size(); i++) EXPECT_EQ(log.starts[i] % b, 0u) << "write " << i;
+    EXPECT_EQ(log.position, 164 + data.size());
 }
 
 TEST(BytePipeline, EveryByteValueMapsToADifferentValue) {
