@@ -1,4 +1,4 @@
-// The byte substitution of Part 1.3 applied to a buffer in place, by one of
+// The cipher's byte substitution applied to a buffer in place, by one of
 // several kernels that all give exactly the table's bytes. Which kernels a build
 // has depends on its processor family (x86-64: AVX-512 VBMI, AVX2, SSSE3; 32-bit
 // x86: SSSE3; everywhere: the pair table); which of them run is asked of the
