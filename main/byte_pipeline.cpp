@@ -13,8 +13,7 @@ namespace {
 // thread: the system's copy of one block from the source runs while it copies
 // another to the destination. Four rather than two, so that neither thread waits
 // for the other whenever that one waits for a core: on a loaded machine four
-// blocks of 512 KiB ran at 1.21 to 1.28 of dd bs=256K's throughput, two at 1.06
-// to 1.14.
+// blocks ran at 1.14 to 1.28 of dd bs=256K's throughput, two at 1.06 to 1.14.
 constexpr unsigned kBlocks = 4;
 class BlockHandoff {
 public:

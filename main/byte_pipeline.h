@@ -9,13 +9,14 @@
 
 // The counter is updated and the cancel flag tested once per block. With the
 // vector kernels the substitution costs almost nothing next to the system's two
-// copies of each block, so the size was measured again on cached 512 MiB files
-// (AMD EPYC, Zen 4, Linux 6.18 under KVM). With two blocks in flight 512 KiB ran
-// at 0.92 to 1.02 of dd bs=256K's throughput in both directions, 256 KiB at 0.76
-// to 0.84 (more calls and hand-overs), and 1 MiB was often five times slower, in
-// the system's copy into the new file's 1 MiB page-cache pieces. With the four
-// blocks of byte_pipeline.cpp, 256 and 512 KiB ran alike.
-constexpr size_t kPipelineBlockSize = 512 * 1024;
+// copies of each block, so the size was measured again (AMD EPYC, Zen 4, Linux
+// 6.18 under KVM, cached 512 MiB files, bench/run.sh): with the four blocks in
+// flight of byte_pipeline.cpp, 256 KiB ran at 1.3 times dd bs=256K's throughput
+// in both directions. Larger blocks make the system keep the new file in larger
+// page-cache pieces: with 512 KiB or 1 MiB a run that followed another program
+// was often three to eight times slower there, all of it in the system's copy
+// into those pieces. Smaller blocks cost more calls and hand-overs.
+constexpr size_t kPipelineBlockSize = 256 * 1024;
 
 enum class PipelineResult { Done, Cancelled, ReadFailed, WriteFailed };
 

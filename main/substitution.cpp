@@ -104,11 +104,11 @@ bool kernelRuns(SubstitutionKernel kernel) {
 
 bool kernelIsChosenWhereItRuns(SubstitutionKernel kernel) {
 #if defined(__x86_64__)
-    // On x86-64 the SSSE3 kernel measured slower than the pair table (AMD EPYC,
-    // Zen 4: 3.7 against 4.4 GB/s), which has 64-bit registers there; the 32-bit
-    // build's pair table is slower than its SSSE3 kernel (1.1 against 1.75 GB/s).
-    // The 64-bit build keeps the kernel for its tests: the same code is the one
-    // the 32-bit build chooses.
+    // On x86-64 the SSSE3 kernel measured slower than the pair table, which has
+    // 64-bit registers there (AMD EPYC, Zen 4: 3.0 to 3.6 against 3.9 to 4.4
+    // GB/s); in the 32-bit build it is the faster one (2.0 to 2.5 against 1.5 to
+    // 1.9 GB/s). The 64-bit build keeps it for its tests: it is the same code as
+    // the one the 32-bit build chooses.
     if (kernel == SubstitutionKernel::Ssse3) return false;
 #endif
     return compiledIn(kernel);

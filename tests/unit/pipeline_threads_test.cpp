@@ -21,6 +21,7 @@ namespace {
 struct Counters {
     std::atomic<uint64_t> done{0};
     std::atomic<int> cancel{0};
+    std::atomic<unsigned> polls{0};  // the poller's samples so far
 };
 
 void waitFor(const std::atomic<uint64_t>& done, uint64_t count) {
@@ -45,6 +46,9 @@ void feedThenCancel(const std::string& fifo, Counters& counters, size_t blocks, 
         }
     }
     waitFor(counters.done, blocks * kPipelineBlockSize - kHeaderSize);
+    // And the poller has read the counter while the run goes on, however late its
+    // thread got a core.
+    while (counters.polls.load() == 0) std::this_thread::sleep_for(std::chrono::microseconds(200));
     counters.cancel.store(13);
     if (tail > 0) (void)!::write(fd, block.data(), tail);  // with the header's worth, less than a pipe holds
     ::close(fd);
@@ -57,13 +61,14 @@ struct PollResult {
 };
 
 // What the progress window does: read the counter on its own timer.
-void poll(const Counters& counters, const std::atomic<bool>& finished, PollResult& result) {
+void poll(Counters& counters, const std::atomic<bool>& finished, PollResult& result) {
     uint64_t last = 0;
     while (!finished.load()) {
         const uint64_t now = counters.done.load();
         if (now < last) result.wentBack = true;
         last = now;
         result.samples++;
+        counters.polls.fetch_add(1);
         std::this_thread::sleep_for(std::chrono::microseconds(100));
     }
     result.highest = last;
@@ -89,7 +94,7 @@ TEST(PipelineThreads, CancelStopsTheRunAndRemovesItsOutput) {
         std::atomic<bool> finished{false};
         PollResult polled;
         std::thread feeder(feedThenCancel, fifo, std::ref(counters), c.blocks, c.tail);
-        std::thread poller(poll, std::cref(counters), std::cref(finished), std::ref(polled));
+        std::thread poller(poll, std::ref(counters), std::cref(finished), std::ref(polled));
         const RunStatus status =
             encryptFile(fifo, folder / "out.ept", "pw", RunCounters{counters.done, counters.cancel});
         finished = true;
