@@ -114,7 +114,8 @@ double measure(const Substitution& substitution, AlignedBuffer& buffer, double m
     return double(bytes) / seconds;
 }
 
-bool givesTheTable(SubstitutionKernel kernel, const unsigned char (&table)[256], const std::vector<unsigned char>& data) {
+bool givesTheTable(SubstitutionKernel kernel, const unsigned char (&table)[256],
+                   const std::vector<unsigned char>& data) {
     std::vector<unsigned char> bytes = data;
     Substitution(table, kernel).apply(bytes.data(), bytes.size());
     for (size_t i = 0; i < data.size(); i++) {
@@ -169,7 +170,8 @@ int main(int argc, char** argv) {
 
     AlignedBuffer small(smallSize), large(largeMib * 1024 * 1024);
     for (size_t i = 0; i < small.count; i++) small.bytes[i] = random[i];
-    for (size_t i = 0; i < large.count; i++) large.bytes[i] = random[i % random.size()] ^ static_cast<unsigned char>(i >> 12);
+    for (size_t i = 0; i < large.count; i++)
+        large.bytes[i] = random[i % random.size()] ^ static_cast<unsigned char>(i >> 12);
 
     std::printf("kernel_bench: %d rounds; buffers of %zu KiB (the pipeline's block) and %zu MiB\n", rounds,
                 smallSize / 1024, largeMib);
@@ -190,16 +192,17 @@ int main(int argc, char** argv) {
         if (c.kernel == SubstitutionKernel::PairTable) pairsSmall[which] = s;
         const double best = *std::max_element(c.small.begin(), c.small.end());
         const double bestLarge = *std::max_element(c.large.begin(), c.large.end());
-        const char* use = c.kernel == fastestKernel()                ? "chosen"
+        const char* use = c.kernel == fastestKernel()           ? "chosen"
                           : kernelIsChosenWhereItRuns(c.kernel) ? "chosen where nothing faster runs"
                                                                 : "never chosen (slower than the pair table)";
         std::printf("%-12s %-8s %11.2f %8.2f %11.2f %8.2f %8.2fx  %s\n", kernelName(c.kernel), c.direction, s / 1e9,
                     best / 1e9, l / 1e9, bestLarge / 1e9, pairsSmall[which] > 0 ? s / pairsSmall[which] : 0.0, use);
     }
     if (!load.empty()) std::printf("\nkernel_bench: load average after: %s\n", loadAverage().c_str());
-    std::printf("GB/s: 10^9 bytes per second of the thread's processor time (one core), medians of %d rounds;\n"
-                "vs pairs: block speed against the pair table's on the same table.\n",
-                rounds);
+    std::printf(
+        "GB/s: 10^9 bytes per second of the thread's processor time (one core), medians of %d rounds;\n"
+        "vs pairs: block speed against the pair table's on the same table.\n",
+        rounds);
     if (!allEqual) {
         std::printf("kernel_bench: a kernel gave other bytes than the table\n");
         return 1;

@@ -14,9 +14,7 @@ std::FILE* createNewFile(const std::string& path) {
     return file;
 }
 
-bool flushToDisk(std::FILE* file) {
-    return std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
-}
+bool flushToDisk(std::FILE* file) { return std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0; }
 
 namespace {
 
@@ -58,6 +56,4 @@ bool isReplaceable(const std::string& path) {
     return ::access(path.c_str(), W_OK) == 0;
 }
 
-void adviseSequentialRead(std::FILE* file) {
-    ::posix_fadvise(::fileno(file), 0, 0, POSIX_FADV_SEQUENTIAL);
-}
+void adviseSequentialRead(std::FILE* file) { ::posix_fadvise(::fileno(file), 0, 0, POSIX_FADV_SEQUENTIAL); }

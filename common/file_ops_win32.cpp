@@ -15,9 +15,7 @@ std::FILE* createNewFile(const std::string& path) {
 }
 
 // _commit is FlushFileBuffers on the stream's handle.
-bool flushToDisk(std::FILE* file) {
-    return std::fflush(file) == 0 && ::_commit(::_fileno(file)) == 0;
-}
+bool flushToDisk(std::FILE* file) { return std::fflush(file) == 0 && ::_commit(::_fileno(file)) == 0; }
 
 bool replaceFile(const std::string& from, const std::string& to) {
     return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;

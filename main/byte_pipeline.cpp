@@ -85,7 +85,7 @@ private:
     size_t filled_[kBlocks] = {};  // bytes waiting to be written; 0 when free
     bool noMoreBlocks_ = false;
     bool writeFailed_ = false;
-    unsigned next_ = 0;  // only this thread's
+    unsigned next_ = 0;   // only this thread's
     std::thread writer_;  // last: starts once everything above is set up
 };
 

@@ -59,9 +59,7 @@ std::string proposeEncryptDestination(const std::string& sourcePath) {
 
 namespace {
 
-bool isForbiddenInName(unsigned char c) {
-    return c < 0x20 || std::strchr(":*?\"<>|", c) != nullptr;
-}
+bool isForbiddenInName(unsigned char c) { return c < 0x20 || std::strchr(":*?\"<>|", c) != nullptr; }
 
 // The names Windows keeps for devices, whatever extension follows them: the
 // part before the first dot, trailing blanks ignored, in any letter case.

@@ -85,7 +85,8 @@ RunStatus statusOf(PipelineResult result) {
 RunStatus copyBody(InputFile& in, OutputFile& out, const std::string& destinationPath,
                    const unsigned char (&table)[256], RunCounters counters, const BeforeBody& beforeBody) {
     if (beforeBody && !beforeBody()) return RunStatus::Cancelled;  // out's destructor removes the file
-    const RunStatus status = statusOf(transformStream(in.file, out.file, table, counters.doneBytes, counters.cancelCode));
+    const RunStatus status =
+        statusOf(transformStream(in.file, out.file, table, counters.doneBytes, counters.cancelCode));
     if (status != RunStatus::Completed) return status;  // out's destructor removes the partial file
     // The caller decides by its cancel flag; a cancel after the last block must not
     // leave a finished file behind a cancelled run.

@@ -41,8 +41,8 @@ using BeforeBody = std::function<bool()>;
 // checked and the destination was found to be neither the source itself nor a
 // file that may not be replaced. A completed file is on the disk, not only in
 // the system's cache, before it takes the destination's name.
-RunStatus encryptFile(const std::string& sourcePath, const std::string& destinationPath,
-                      const std::string& password, RunCounters counters, const BeforeBody& beforeBody = {});
+RunStatus encryptFile(const std::string& sourcePath, const std::string& destinationPath, const std::string& password,
+                      RunCounters counters, const BeforeBody& beforeBody = {});
 
 RunStatus decryptFile(const std::string& sourcePath, const std::string& destinationPath, RunCounters counters,
                       const BeforeBody& beforeBody = {});

@@ -98,9 +98,7 @@ const char* whyKernelDoesNotRun(SubstitutionKernel kernel) {
     return "";
 }
 
-bool kernelRuns(SubstitutionKernel kernel) {
-    return *whyKernelDoesNotRun(kernel) == '\0';
-}
+bool kernelRuns(SubstitutionKernel kernel) { return *whyKernelDoesNotRun(kernel) == '\0'; }
 
 bool kernelIsChosenWhereItRuns(SubstitutionKernel kernel) {
 #if defined(__x86_64__)

@@ -108,7 +108,8 @@ ZORVANEX_TARGET_AVX2 void substituteAvx2(const SubstitutionTables& tables, unsig
     Rows256 rows;
 #pragma GCC unroll 16
     for (int k = 0; k < 16; k++) {
-        rows.row[k] = _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(tables.rowSteps + 16 * k)));
+        rows.row[k] =
+            _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(tables.rowSteps + 16 * k)));
     }
     size_t i = 0;
     for (; i + 32 <= count; i += 32) {

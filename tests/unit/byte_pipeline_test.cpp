@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <sys/types.h>
+#include <cstdio>
 #include <vector>
 
 #include "main/cipher.h"
@@ -75,7 +75,8 @@ TEST(BytePipeline, SameAsAByteLoopBehindAHeader) {
             EXPECT_EQ(r.done, length) << before << " before, length " << length;
             ASSERT_EQ(r.output.size(), length) << before << " before, length " << length;
             for (size_t i = 0; i < length; i++) {
-                ASSERT_EQ(r.output[i], kDecryptTable[input[i]]) << "byte " << i << " of " << length << ", " << before << " before";
+                ASSERT_EQ(r.output[i], kDecryptTable[input[i]])
+                    << "byte " << i << " of " << length << ", " << before << " before";
             }
         }
     }

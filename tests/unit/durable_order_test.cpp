@@ -45,7 +45,8 @@ TEST(DurableOrder, RunFlushesTheWholeFileBeforeMovingItIntoPlace) {
     fileEvents.clear();
     Counters c2;
     ASSERT_EQ(decryptFile(folder / "data.ept", folder / "restored.bin", c2.run()), RunStatus::Completed);
-    const std::vector<FileEvent> decrypting = {{"flush", "~restored.bin.0.tmp", size}, {"replace", "restored.bin", size}};
+    const std::vector<FileEvent> decrypting = {{"flush", "~restored.bin.0.tmp", size},
+                                               {"replace", "restored.bin", size}};
     EXPECT_EQ(fileEvents, decrypting);
 }
 

@@ -101,7 +101,11 @@ TEST(FileDispatch, DecryptProposalsStayInTheEncryptedFilesFolder) {
 TEST(FileDispatch, CraftedStoredNamesArePlainFilesInTheEncryptedFilesFolder) {
     const DecryptProposalCase cases[] = {
         {"an ordinary name is kept", "C:\\SAFE\\A.EPT", "Report 2024 (final).doc", "C:\\SAFE\\Report 2024 (final).doc"},
-        {"letters beyond ASCII are kept", "C:\\SAFE\\A.EPT", "\xDC" "bersicht.txt", "C:\\SAFE\\\xDC" "bersicht.txt"},
+        {"letters beyond ASCII are kept", "C:\\SAFE\\A.EPT",
+         "\xDC"
+         "bersicht.txt",
+         "C:\\SAFE\\\xDC"
+         "bersicht.txt"},
         {"a hidden stream of another file", "C:\\SAFE\\A.EPT", "a.txt:hidden", "C:\\SAFE\\a.txt_hidden"},
         {"a stream named with its type", "C:\\SAFE\\A.EPT", "a.txt:x:$DATA", "C:\\SAFE\\a.txt_x_$DATA"},
         {"a drive-relative name", "C:\\SAFE\\A.EPT", "D:evil.exe", "C:\\SAFE\\D_evil.exe"},

@@ -86,11 +86,10 @@ TEST(FileRun, CancelLeavesNoFileAndAnExistingDestinationUntouched) {
 
         Counters c;
         // The main program's progress window may cancel as soon as it exists.
-        const RunStatus status =
-            encryptFile(folder / "big.bin", folder / "big.ept", "pw", c.run(), [&c] {
-                c.cancel = 13;
-                return true;
-            });
+        const RunStatus status = encryptFile(folder / "big.bin", folder / "big.ept", "pw", c.run(), [&c] {
+            c.cancel = 13;
+            return true;
+        });
         EXPECT_EQ(status, RunStatus::Cancelled) << "existing destination: " << existing;
         EXPECT_EQ(readBytes(folder / "big.bin"), source);
         const std::vector<std::string> expected =

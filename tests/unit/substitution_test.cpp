@@ -85,9 +85,9 @@ TEST_P(KernelTest, EveryLengthAtEveryOffset) {
         for (size_t length = 0; length <= random.size(); length++) {
             const std::vector<unsigned char> input(random.begin(), random.begin() + length);
             for (size_t offset = 0; offset < kWidest; offset++) {
-                ASSERT_TRUE(sameAsTable(substitution, *t.table, input, offset,
-                                        std::string(t.name) + ", length " + std::to_string(length) + ", offset " +
-                                            std::to_string(offset)));
+                ASSERT_TRUE(sameAsTable(
+                    substitution, *t.table, input, offset,
+                    std::string(t.name) + ", length " + std::to_string(length) + ", offset " + std::to_string(offset)));
             }
         }
     }
@@ -115,8 +115,9 @@ TEST_P(KernelTest, RandomDataOfManyLengths) {
             }
         }
         for (int value : {0x00, 0x7F, 0x80, 0xFF}) {
-            ASSERT_TRUE(sameAsTable(substitution, *t.table, std::vector<unsigned char>(1000, static_cast<unsigned char>(value)),
-                                    5, std::string(t.name) + ", 1000 times " + std::to_string(value)));
+            ASSERT_TRUE(sameAsTable(substitution, *t.table,
+                                    std::vector<unsigned char>(1000, static_cast<unsigned char>(value)), 5,
+                                    std::string(t.name) + ", 1000 times " + std::to_string(value)));
         }
     }
 }
@@ -161,7 +162,8 @@ TEST(Substitution, AKernelThatDoesNotRunHereFallsBackToThePairTable) {
     EXPECT_STREQ(whyKernelDoesNotRun(SubstitutionKernel::PairTable), "");
     for (SubstitutionKernel kernel : kAllSubstitutionKernels) {
         const Substitution substitution(kEncryptTable, kernel);
-        EXPECT_EQ(substitution.kernel(), kernelRuns(kernel) ? kernel : SubstitutionKernel::PairTable) << kernelName(kernel);
+        EXPECT_EQ(substitution.kernel(), kernelRuns(kernel) ? kernel : SubstitutionKernel::PairTable)
+            << kernelName(kernel);
     }
 }
 

@@ -30,10 +30,14 @@ const BatchCase kBatchCases[] = {
      "rmdir \"D:\\100%% sure\\%%WINDIR%%\"\n"
      "del \"temp1234.bat\""},
     // A capital U with umlaut is 0xDC in the ANSI code page, 0x9A in the OEM one.
-    {"OEM letters pass byte for byte", "C:\\Apps\\\x9A" "bersicht 100%\\",
+    {"OEM letters pass byte for byte",
+     "C:\\Apps\\\x9A"
+     "bersicht 100%\\",
      "@echo off\n"
-     "del \"C:\\Apps\\\x9A" "bersicht 100%%\\UNINSTALL.exe\"\n"
-     "rmdir \"C:\\Apps\\\x9A" "bersicht 100%%\"\n"
+     "del \"C:\\Apps\\\x9A"
+     "bersicht 100%%\\UNINSTALL.exe\"\n"
+     "rmdir \"C:\\Apps\\\x9A"
+     "bersicht 100%%\"\n"
      "del \"temp1234.bat\""},
     {"ampersand is safe inside the quotes", "C:\\R&D\\",
      "@echo off\n"

@@ -46,8 +46,8 @@ std::string shown(const std::string& path) {
 }
 
 std::string tooLongMessage(const std::string& path) {
-    return "path too long (" + std::to_string(path.size()) + " characters, at most " +
-           std::to_string(kMaxPathLength) + "): " + shown(path);
+    return "path too long (" + std::to_string(path.size()) + " characters, at most " + std::to_string(kMaxPathLength) +
+           "): " + shown(path);
 }
 
 // Empty when the source can be opened for reading, else why not.
@@ -95,13 +95,13 @@ std::string runFailureText(RunStatus status, const std::string& source, const st
     switch (status) {
     case RunStatus::Completed: return std::string();
     case RunStatus::Cancelled: return "cancelled; " + shown(destination) + " was not written";
-    case RunStatus::PathTooLong:
-        return tooLongMessage(source.size() > kMaxPathLength ? source : destination);
+    case RunStatus::PathTooLong: return tooLongMessage(source.size() > kMaxPathLength ? source : destination);
     case RunStatus::SourceNotOpened: return "cannot open " + shown(source);
     case RunStatus::DestinationIsSource: return shown(destination) + " is the source file itself";
     case RunStatus::DestinationNotCreated: return "cannot create " + shown(destination);
     case RunStatus::SourceNotPositioned: return shown(source) + " is shorter than an encrypted file's header";
-    case RunStatus::SourceNotRead: return "reading " + shown(source) + " failed; " + shown(destination) + " was not written";
+    case RunStatus::SourceNotRead:
+        return "reading " + shown(source) + " failed; " + shown(destination) + " was not written";
     case RunStatus::DestinationNotWritten:
         return "writing " + shown(destination) + " failed (is the disk full?); it was not written";
     }
@@ -112,9 +112,7 @@ std::string runFailureText(RunStatus status, const std::string& source, const st
 bool askTerminal(const std::string& prompt, std::string& password, std::string& problem) {
     switch (readHiddenLine(prompt, password, cancelRequest)) {
     case TerminalRead::Read: return true;
-    case TerminalRead::NoTerminal:
-        problem = "no terminal to ask for the password; use --password-stdin";
-        return false;
+    case TerminalRead::NoTerminal: problem = "no terminal to ask for the password; use --password-stdin"; return false;
     case TerminalRead::Interrupted: problem = "cancelled"; return false;
     case TerminalRead::Ended: problem = "no password given"; return false;
     }
@@ -154,7 +152,8 @@ bool encryptionPassword(const CommandOptions& options, std::string& password, st
 // What the files of one call share: one password, asked when the first file
 // needs it, and what was written so far.
 struct Call {
-    explicit Call(const CommandOptions& givenOptions) : options(givenOptions), files(callFilesOf(givenOptions.sources)) {}
+    explicit Call(const CommandOptions& givenOptions)
+        : options(givenOptions), files(callFilesOf(givenOptions.sources)) {}
 
     const CommandOptions& options;
     CallFiles files;
@@ -236,7 +235,8 @@ int encryptOne(const std::string& source, Call& call) {
         return fail(shown(source) + " is already an encrypted file, under a wrong name (rename it to " +
                     shown(repairedExtensionPath(source)) + ")");
     case Dispatch::RefuseEptWithoutHeader:
-        return fail("cannot encrypt " + shown(source) + ": its name ends in .ept but it is no encrypted file; rename it first");
+        return fail("cannot encrypt " + shown(source) +
+                    ": its name ends in .ept but it is no encrypted file; rename it first");
     }
 
     const std::string destination =
@@ -277,9 +277,8 @@ int decryptOne(const std::string& source, Call& call) {
     const HeaderFields fields = readHeaderFields(header);
     if (fields.problem != HeaderProblem::None) return fail(headerProblemText(source, header, fields.problem));
 
-    const std::string destination = options.destination.empty()
-                                        ? proposeDecryptDestination(source, fields.storedName)
-                                        : options.destination;
+    const std::string destination =
+        options.destination.empty() ? proposeDecryptDestination(source, fields.storedName) : options.destination;
     // Before the existence check: --force does not help here.
     problem = callConflictProblem(call, source, destination);
     if (problem.empty()) problem = destinationProblem(source, destination, options.force);

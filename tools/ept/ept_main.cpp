@@ -44,9 +44,9 @@ const char kHelp[] =
     "Exit status: 0 when every file was done, 1 when any failed, 2 on wrong usage.\n"
     "The password only keeps out casual readers; see ept(1), SECURITY.\n";
 
-const char kVersion[] =
-    "ept (ZORVANEX) " EPT_VERSION "\n"
-    "Copyright (C) Pelk Softwares.\n";
+const char kVersion[] = "ept (ZORVANEX) " EPT_VERSION
+                        "\n"
+                        "Copyright (C) Pelk Softwares.\n";
 
 enum class Command { Encrypt, Decrypt, Info };
 
