@@ -17,7 +17,7 @@
 // for k = 0 up to the byte's high nibble h, and stays set throughout for bytes
 // from 128 up. XORing the looked-up steps 0..h of rowSteps leaves row h, the
 // table's own entry. The high half is the same chain on the byte XOR 0x80.
-// Eight steps of three instructions per half, sixteen table rows in registers.
+// Eight steps of three instructions per half, over sixteen 16-byte table rows.
 
 // ---- SSSE3: 16 bytes a step. The only vector kernel of the 32-bit build.
 
