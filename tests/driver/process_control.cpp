@@ -12,17 +12,29 @@ namespace {
 
 std::vector<HANDLE> startedProcesses;
 
+// Wine reports ERROR_INTERNAL_ERROR when the new process dies before it has
+// started: its loader failed, which is rare and random (seen once in a CI
+// run). None of the program ran then, so starting it again tests the same
+// thing; every other error fails at once.
+const int startAttempts = 3;
+
 }  // namespace
 
 bool startProgram(const std::string& commandLine) {
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
-        return fail("start: CreateProcessA failed with error %lu for the command line [%s]", GetLastError(),
-                    commandLine.c_str());
+    for (int attempt = 1;; ++attempt) {
+        std::vector<char> line(commandLine.begin(), commandLine.end());
+        line.push_back('\0');
+        if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) break;
+        const DWORD error = GetLastError();
+        if (error != ERROR_INTERNAL_ERROR || attempt == startAttempts) {
+            return fail("start: CreateProcessA failed with error %lu for the command line [%s] (attempt %d)", error,
+                        commandLine.c_str(), attempt);
+        }
+        note("start: the process died while Wine started it (error %lu); starting it again", error);
+        Sleep(500);
     }
     CloseHandle(info.hThread);
     startedProcesses.push_back(info.hProcess);
@@ -45,9 +57,14 @@ bool shellOpen(const std::string& verb, const std::string& file, const std::stri
     info.lpFile = file.c_str();
     info.nShow = SW_SHOWNORMAL;
     const char* shown = verb.empty() ? "(default)" : verb.c_str();
-    if (!ShellExecuteExA(&info)) {
-        return fail("shell-open: ShellExecuteExA failed with error %lu for the verb %s on [%s]", GetLastError(), shown,
-                    file.c_str());
+    for (int attempt = 1; !ShellExecuteExA(&info); ++attempt) {
+        const DWORD error = GetLastError();
+        if (error != ERROR_INTERNAL_ERROR || attempt == startAttempts) {
+            return fail("shell-open: ShellExecuteExA failed with error %lu for the verb %s on [%s] (attempt %d)", error,
+                        shown, file.c_str(), attempt);
+        }
+        note("shell-open: the process died while Wine started it (error %lu); starting it again", error);
+        Sleep(500);
     }
     if (!info.hProcess) {
         return fail("shell-open: the shell started no process for the verb %s on [%s]", shown, file.c_str());
