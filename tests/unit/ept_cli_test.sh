@@ -4,18 +4,8 @@
 set -u
 ept=$(realpath "$1")
 version=$2
-work=$(mktemp -d "${TMPDIR:-/tmp}/ept-cli-XXXXXX")
-trap 'rm -rf "$work"' EXIT
-cd "$work" || exit 1
-failures=0
-
-# expect WHAT EXPECTED GOT
-expect() {
-    if [ "$2" != "$3" ]; then
-        echo "FAIL: $1: expected [$2], got [$3]"
-        failures=$((failures + 1))
-    fi
-}
+source "$(dirname "$0")/expect.sh"
+enter_scratch_folder ept-cli
 
 # run STDIN ARGS...: runs ept without a controlling terminal, so it can never
 # wait on one; sets $rc, $out and $err.
@@ -236,4 +226,4 @@ for args in "" "bogus" "encrypt" "encrypt a b -o c" "encrypt a --bogus" "encrypt
     expect "usage error [ept $args]: hint" "Try 'ept --help' for more information." "$(tail -n 1 err.txt)"
 done
 
-exit $((failures > 0))
+end_checks

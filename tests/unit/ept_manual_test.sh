@@ -5,14 +5,7 @@
 set -u
 ept=$1
 page=$2
-failures=0
-
-expect() {
-    if [ "$2" != "$3" ]; then
-        echo "FAIL: $1: expected [$2], got [$3]"
-        failures=$((failures + 1))
-    fi
-}
+source "$(dirname "$0")/expect.sh"
 
 # Plain ASCII at a fixed width, whatever the caller's locale and terminal.
 export LC_ALL=C MANWIDTH=80 MAN_DISABLE_SECCOMP=1
@@ -34,4 +27,4 @@ expect "page lists the options of --help" "$from_help" "$from_page"
 version=$("$ept" --version | sed -n '1s/.* //p')
 expect "page footer carries the version" "ZORVANEX $version" "$(printf '%s\n' "$rendered" | tail -n 1 | awk '{print $1, $2}')"
 
-exit $((failures > 0))
+end_checks

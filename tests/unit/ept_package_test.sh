@@ -6,17 +6,8 @@
 set -u
 build=$(realpath "$1")
 version=$2
-work=$(mktemp -d "${TMPDIR:-/tmp}/ept-package-XXXXXX")
-trap 'rm -rf "$work"' EXIT
-cd "$work" || exit 1
-failures=0
-
-expect() {
-    if [ "$2" != "$3" ]; then
-        echo "FAIL: $1: expected [$2], got [$3]"
-        failures=$((failures + 1))
-    fi
-}
+source "$(dirname "$0")/expect.sh"
+enter_scratch_folder ept-package
 
 if ! cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >cpack.log 2>&1; then
     cat cpack.log
@@ -55,4 +46,4 @@ case $manual in *"ept - encrypt and decrypt"*) ;; *) expect "installed manual" "
 cmake --install "$build" --prefix "$work/prefix" >install.log 2>&1 || cat install.log
 expect "cmake --install" $'bin/ept\nshare/man/man1/ept.1.gz' "$(cd prefix && find . -type f | sed 's|^\./||' | sort)"
 
-exit $((failures > 0))
+end_checks
