@@ -1,3 +1,5 @@
+// What a file is and how it is opened; the calls that make data durable are in
+// file_commit_posix.cpp, which a test can replace on its own.
 #include "common/file_ops.h"
 
 #include <fcntl.h>
@@ -12,27 +14,6 @@ std::FILE* createNewFile(const std::string& path) {
     std::FILE* file = ::fdopen(fd, "wb");
     if (!file) ::close(fd);
     return file;
-}
-
-bool flushToDisk(std::FILE* file) { return std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0; }
-
-namespace {
-
-// A rename is on the disk once the folder that holds the new name is.
-bool flushFolderOf(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return false;
-    const bool flushed = ::fsync(fd) == 0;
-    ::close(fd);
-    return flushed;
-}
-
-}  // namespace
-
-bool replaceFile(const std::string& from, const std::string& to) {
-    return std::rename(from.c_str(), to.c_str()) == 0 && flushFolderOf(to);
 }
 
 bool isSameFile(const std::string& a, const std::string& b) {

@@ -1,6 +1,5 @@
 #include "tests/unit/counting_file_ops.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,14 +28,6 @@ std::string pathOfStream(std::FILE* file) {
 
 }  // namespace
 
-std::FILE* createNewFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) return nullptr;
-    std::FILE* file = ::fdopen(fd, "wb");
-    if (!file) ::close(fd);
-    return file;
-}
-
 bool flushToDisk(std::FILE* file) {
     const bool flushed = std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
     const std::string path = pathOfStream(file);
@@ -50,21 +41,3 @@ bool replaceFile(const std::string& from, const std::string& to) {
     fileEvents.push_back({"replace", nameOf(to), size});
     return moved;
 }
-
-bool isSameFile(const std::string& a, const std::string& b) {
-    struct stat sa, sb;
-    if (::stat(a.c_str(), &sa) != 0 || ::stat(b.c_str(), &sb) != 0) return false;
-    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
-}
-
-bool fileExists(const std::string& path) {
-    struct stat st;
-    return ::stat(path.c_str(), &st) == 0;
-}
-
-bool isReplaceable(const std::string& path) {
-    struct stat st;
-    return ::stat(path.c_str(), &st) != 0 || (!S_ISDIR(st.st_mode) && (st.st_mode & 0222) != 0);
-}
-
-void adviseSequentialRead(std::FILE*) {}

@@ -1,6 +1,7 @@
 // A file layer for tests that records the calls which make data durable or put a
-// file in place. It is linked instead of the system's (common/file_ops_posix.cpp),
-// does the same work, and lets a test check their order.
+// file in place. Its flushToDisk and replaceFile are linked instead of the
+// system's (common/file_commit_posix.cpp), do the same work, and let a test
+// check their order; the rest of the file layer is the system's.
 #pragma once
 
 #include <cstdint>
